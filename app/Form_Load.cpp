@@ -1,0 +1,30 @@
+// Start-up: the window's first appearance, before it is shown.
+#include "Form1.h"
+
+#include "localisation/platform.h"
+#include "localisation/texts.h"
+
+namespace {
+
+// The left edge that centres a width within another, each half taken in single precision.
+float centredLeft(float outer, float inner) { return outer / 2 - inner / 2; }
+
+void centreInWindow(QWidget* label, int innerWidth) {
+    const float left = centredLeft(float(innerWidth), float(label->width()));
+    label->move(qRound(left), label->y());
+}
+
+bool isItalianMonday(const QString& name) { return name == u"lunedì" || name == u"lunedí"; }
+
+} // namespace
+
+void Form1::Form_Load() {
+    const int innerWidth = centralWidget()->width();
+    centreInWindow(DPNlabel, innerWidth);
+    centreInWindow(BMRLabel, innerWidth);
+    centreInWindow(DCNLabel, innerWidth);
+
+    // An Italian locale whose week starts on Monday names that day so; any other gets English.
+    writeTextSet(isItalianMonday(weekday::firstDayName()) ? kItalian : kEnglishAtStartup);
+    UpdateUnitLabels();
+}

@@ -1,0 +1,40 @@
+// The few kinds of control the window needs beyond what Qt offers as it is.
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+// A label that sizes itself to its caption: its left and top edges stay, it grows to the right
+// and downwards. Transparent, so the band or the window behind it shows through.
+class AutoSizeLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+    void setText(const QString& caption);
+};
+
+// A push button that carries a tag text, as the level buttons carry their multipliers.
+class CommandButton : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+    QString Tag;
+};
+
+// A filled rectangle without border, drawn behind the labels.
+class Rectangle : public QWidget {
+  public:
+    explicit Rectangle(QWidget* parent);
+};
+
+// The colour a control paints behind its content, and the colour of its text. Plain RGB.
+QColor backColor(const QWidget* control);
+void setBackColor(QWidget* control, const QColor& colour);
+QColor foreColor(const QWidget* control);
+void setForeColor(QWidget* control, const QColor& colour);
+
+// A colour as the 32-bit integer that stores it: red in the low byte, then green, then blue.
+inline unsigned storedColour(const QColor& colour) {
+    return static_cast<unsigned>(colour.red()) | static_cast<unsigned>(colour.green()) << 8 |
+           static_cast<unsigned>(colour.blue()) << 16;
+}

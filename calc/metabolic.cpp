@@ -1,0 +1,181 @@
+#include "metabolic.h"
+
+#include "numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ventrimo {
+namespace {
+
+// Pounds per kilogram and inches per centimetre, as the formulas divide by them.
+constexpr double kPoundsPerKilogram = 2.2046;
+constexpr double kInchesPerCentimetre = 0.3937;
+
+std::optional<float> singleFrom(std::string_view text) {
+    const std::optional<double> value = LocaleNumber(text);
+    if (!value)
+        return std::nullopt;
+    return toSingle(*value);
+}
+
+bool isFiniteSingle(std::string_view text) {
+    const std::optional<float> value = singleFrom(text);
+    return value && std::isfinite(*value);
+}
+
+struct HarrisRow {
+    double c0, c1, c2, c3;
+};
+
+std::optional<float> harrisBenedict(const Inputs& in) {
+    const std::optional<float> a = singleFrom(in.text[Age]);
+    const std::optional<float> w = singleFrom(in.text[Weight]);
+    const std::optional<float> h = singleFrom(in.text[Height]);
+    if (!a || !w || !h || in.sex == Sex::None)
+        return std::nullopt;
+    static constexpr HarrisRow maleMetric{66.5, 13.75, 5.003, 6.755};
+    static constexpr HarrisRow femaleMetric{655.1, 9.563, 1.85, 4.676};
+    static constexpr HarrisRow maleImperial{66, 6.23, 12.7, 6.76};
+    static constexpr HarrisRow femaleImperial{655, 4.35, 4.7, 4.676};
+    const bool male = in.sex == Sex::Male;
+    const HarrisRow& row = in.units == UnitSystem::Metric ? (male ? maleMetric : femaleMetric)
+                                                          : (male ? maleImperial : femaleImperial);
+    float bmr = toSingle(row.c1 * *w + row.c0 + row.c2 * *h);
+    bmr = toSingle(bmr - row.c3 * *a);
+    return std::nearbyint(bmr);
+}
+
+std::optional<float> mifflinStJeor(const Inputs& in) {
+    const std::optional<float> w = singleFrom(in.text[Weight]);
+    const std::optional<float> h = singleFrom(in.text[Height]);
+    const std::optional<float> a = singleFrom(in.text[Age]);
+    if (!w || !h || !a || in.sex == Sex::None)
+        return std::nullopt;
+    // 5·A, and 10·W where it is formed from the typed weight, are products of singles.
+    const float fiveA = 5.0f * *a;
+    const float tenW = 10.0f * *w;
+    const bool male = in.sex == Sex::Male;
+    double bmr;
+    if (in.units == UnitSystem::Metric)
+        bmr = male ? tenW + 6.25 * *h - fiveA + 5 : tenW + 6.25 * *h - fiveA - 161;
+    else if (male)
+        bmr = 10 * (*w / kPoundsPerKilogram) + 6.25 * (*h / kInchesPerCentimetre) - fiveA + 5;
+    else
+        bmr = tenW / kPoundsPerKilogram + (6.25 * *h) / kInchesPerCentimetre - fiveA - 161;
+    return toSingle(bmr);
+}
+
+std::optional<float> katchMcArdle(const Inputs& in) {
+    const std::optional<float> w = singleFrom(in.text[Weight]);
+    const std::optional<float> f = singleFrom(in.text[BodyFat]);
+    if (!w || !f)
+        return std::nullopt;
+    const double kilograms = in.units == UnitSystem::Imperial ? *w / kPoundsPerKilogram : *w;
+    const float fatMass = toSingle(*f * kilograms / 100);
+    const float leanMass = toSingle(kilograms - fatMass);
+    return toSingle(370 + 21.6 * leanMass);
+}
+
+std::optional<float> basalRate(const Inputs& in) {
+    switch (in.formula) {
+    case Formula::HarrisBenedict:
+        return harrisBenedict(in);
+    case Formula::MifflinStJeor:
+        return mifflinStJeor(in);
+    case Formula::KatchMcArdle:
+        return katchMcArdle(in);
+    }
+    return std::nullopt;
+}
+
+// Grams of protein per kilogram of body weight and day.
+float proteinFactor(double level, Sex sex) {
+    float factor = level == 1 ? 1.0f : level == 2 ? 1.2f : level == 3 ? 1.4f : level == 4 ? 1.6f : 2.0f;
+    if (sex == Sex::Male)
+        factor = toSingle(factor + 0.2);
+    return factor;
+}
+
+} // namespace
+
+bool BoxPasses(std::string_view text) {
+    return LeadingNumber(text) > 0 && isFiniteSingle(text);
+}
+
+bool InputsValid(const Inputs& in) {
+    bool boxes = false;
+    switch (in.formula) {
+    case Formula::MifflinStJeor:
+    case Formula::HarrisBenedict:
+        boxes = BoxPasses(in.text[Age]) && BoxPasses(in.text[Weight]) &&
+                BoxPasses(in.text[Height]) && BoxPasses(in.text[ActivityLevel]) &&
+                in.sex != Sex::None;
+        break;
+    case Formula::KatchMcArdle:
+        boxes = BoxPasses(in.text[Weight]) && BoxPasses(in.text[BodyFat]) &&
+                isFiniteSingle(in.text[ActivityLevel]);
+        break;
+    }
+    return boxes && Calculate(in).has_value();
+}
+
+std::optional<Results> Calculate(const Inputs& in) {
+    // The level picks the activity button; a level box the clamp has not yet pulled into 1 to 5
+    // picks the nearest button, so that validity can be judged before the clamp runs.
+    const double levelIndex = std::nearbyint(LeadingNumber(in.text[ActivityLevel]) - 1);
+    if (std::isnan(levelIndex))
+        return std::nullopt;
+    const auto button = static_cast<std::size_t>(std::clamp(levelIndex, 0.0, 4.0));
+
+    const std::optional<float> bmr = basalRate(in);
+    const std::optional<double> multiplier = LocaleNumber(in.activityTag[button]);
+    const std::optional<double> weight = LocaleNumber(in.text[Weight]);
+    if (!bmr || !multiplier || !weight)
+        return std::nullopt;
+
+    Results results;
+    results.dcn = std::nearbyint(toSingle(*multiplier * *bmr));
+    results.bmr = std::nearbyint(*bmr);
+    const double kilograms = in.units == UnitSystem::Metric ? *weight : *weight / kPoundsPerKilogram;
+    const float factor = proteinFactor(LeadingNumber(in.text[ActivityLevel]), in.sex);
+    results.dpn = std::nearbyint(toSingle(kilograms * factor));
+
+    if (!std::isfinite(results.bmr) || !std::isfinite(results.dcn) || !std::isfinite(results.dpn))
+        return std::nullopt;
+    return results;
+}
+
+std::optional<std::string> ClampedLevel(std::string_view level) {
+    const std::optional<float> value = singleFrom(level);
+    if (!value)
+        return std::nullopt;
+    if (*value < 1)
+        return "1";
+    if (*value > 5)
+        return "5";
+    return std::nullopt;
+}
+
+std::string WithDecimalCommas(std::string_view text) {
+    std::string result(text);
+    std::replace(result.begin(), result.end(), '.', ',');
+    return result;
+}
+
+std::string ResultCaption(std::string_view prefix, float value, std::string_view suffix) {
+    std::string caption(prefix);
+    caption += ResultNumberText(value);
+    caption += suffix;
+    return caption;
+}
+
+Inputs Normalised(Inputs inputs) {
+    if (std::optional<std::string> level = ClampedLevel(inputs.text[ActivityLevel]))
+        inputs.text[ActivityLevel] = *level;
+    for (std::string& text : inputs.text)
+        text = WithDecimalCommas(text);
+    return inputs;
+}
+
+} // namespace ventrimo

@@ -1,0 +1,68 @@
+// The calculation itself: which inputs are usable, and the basal rate, the daily caloric need
+// and the daily protein need computed from them. Pure functions of the five box texts and the
+// three choices, so the window, the tests and the fuzzers all run the very same arithmetic.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ventrimo {
+
+enum class Formula { MifflinStJeor, HarrisBenedict, KatchMcArdle };
+enum class Sex { None, Male, Female };
+enum class UnitSystem { Metric, Imperial };
+
+// Box indices, as the window numbers its input boxes.
+enum Box { Age = 0, Weight = 1, Height = 2, BodyFat = 3, ActivityLevel = 4 };
+
+// Most characters the user may type into each box.
+inline constexpr std::array<int, 5> kBoxMaxLength = {2, 5, 5, 2, 1};
+
+// Activity multipliers of levels 1 to 5, written as the level buttons carry them.
+inline constexpr std::array<std::string_view, 5> kActivityTags = {"1,2", "1,375", "1,55",
+                                                                   "1,725", "1,9"};
+
+struct Inputs {
+    std::array<std::string, 5> text;            // the boxes, UTF-8
+    std::array<std::string, 5> activityTag;     // the tags of the level buttons
+    Formula formula = Formula::MifflinStJeor;
+    Sex sex = Sex::None;
+    UnitSystem units = UnitSystem::Metric;
+};
+
+// The three results, each rounded to a whole number (ties to even) as they are shown.
+struct Results {
+    float bmr = 0;
+    float dcn = 0;
+    float dpn = 0;
+};
+
+// A box counts when its leading number is above 0 and its whole text is a number whose value
+// fits a single.
+bool BoxPasses(std::string_view text);
+
+// Whether the boxes that the formula needs are usable and the results come out as finite
+// numbers. Mifflin-St Jeor and Harris-Benedict also need a sex; Katch-McArdle a number in the
+// level box.
+bool InputsValid(const Inputs& inputs);
+
+// The results from the boxes as they stand (their decimal points already turned into commas).
+// Empty when a text does not convert or a result leaves the range of a single.
+std::optional<Results> Calculate(const Inputs& inputs);
+
+// The level box pulled into 1 to 5: "1" below, "5" above, nothing when the level is in range
+// or is not a number.
+std::optional<std::string> ClampedLevel(std::string_view level);
+
+// Every "." turned into ",".
+std::string WithDecimalCommas(std::string_view text);
+
+// "BMR  1780 Cal" and the like.
+std::string ResultCaption(std::string_view prefix, float value, std::string_view suffix);
+
+// The inputs as the calculation leaves the boxes: level pulled into range, decimal commas.
+Inputs Normalised(Inputs inputs);
+
+} // namespace ventrimo

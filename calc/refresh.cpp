@@ -1,0 +1,93 @@
+// The window's side of the calculation: reading the controls, tidying the boxes, writing the
+// results, and the events that bring them up to date.
+//
+// Writing a box whose text changes raises its change event at once, inside the write, so a
+// whole nested refresh runs before the writer goes on. A write of the same text raises nothing,
+// and that is what ends the nesting: a box, once rewritten, is not changed again.
+#include "app/Form1.h"
+
+#include "calc/metabolic.h"
+
+#include <QAction>
+
+namespace {
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+} // namespace
+
+ventrimo::Inputs Form1::currentInputs() const {
+    ventrimo::Inputs inputs;
+    for (int i = 0; i < 5; ++i) {
+        inputs.text[i] = utf8(text[i]->text());
+        inputs.activityTag[i] = utf8(Command1[i]->Tag);
+    }
+    inputs.formula = Herris->isChecked()  ? ventrimo::Formula::HarrisBenedict
+                     : Katch->isChecked() ? ventrimo::Formula::KatchMcArdle
+                                          : ventrimo::Formula::MifflinStJeor;
+    inputs.sex = Option1->isChecked()   ? ventrimo::Sex::Male
+                 : Option2->isChecked() ? ventrimo::Sex::Female
+                                        : ventrimo::Sex::None;
+    inputs.units = cmkg->isChecked() ? ventrimo::UnitSystem::Metric : ventrimo::UnitSystem::Imperial;
+    return inputs;
+}
+
+bool Form1::InputsValid() const {
+    if (!Mifflin->isChecked() && !Herris->isChecked() && !Katch->isChecked())
+        return false;
+    return ventrimo::InputsValid(currentInputs());
+}
+
+void Form1::RefreshResults() {
+    if (InputsValid())
+        Recalculate();
+    DPNlabel->setVisible(InputsValid());
+    BMRLabel->setVisible(InputsValid());
+    DCNLabel->setVisible(InputsValid());
+}
+
+// Writes a box the user may be typing in, keeping the caret where it was.
+void Form1::rewriteBox(QLineEdit* box, const QString& newText) {
+    if (box->text() == newText)
+        return;
+    const int caret = box->cursorPosition();
+    box->setText(newText); // runs the nested refresh
+    box->setCursorPosition(caret);
+}
+
+void Form1::setResultsVisible(bool visible) {
+    DPNlabel->setVisible(visible);
+    BMRLabel->setVisible(visible);
+    DCNLabel->setVisible(visible);
+}
+
+void Form1::Recalculate() {
+    if (std::optional<std::string> level = ventrimo::ClampedLevel(utf8(text[4]->text())))
+        rewriteBox(text[4], QString::fromStdString(*level));
+    for (QLineEdit* box : text)
+        rewriteBox(box, QString(box->text()).replace(u'.', u','));
+
+    const std::optional<ventrimo::Results> results = ventrimo::Calculate(currentInputs());
+    if (!results) {
+        // Only a text that stopped being a number when its points became commas gets here.
+        setResultsVisible(false);
+        return;
+    }
+    BMR = results->bmr;
+    BMRLabel->setText(QString::fromStdString(ventrimo::ResultCaption("BMR ", BMR, " Cal")));
+    BMRLabel->setVisible(InputsValid());
+    DCN = results->dcn;
+    DCNLabel->setText(QString::fromStdString(ventrimo::ResultCaption("DCN ", DCN, " Cal")));
+    DCNLabel->setVisible(InputsValid());
+    DPN = results->dpn;
+    DPNlabel->setText(QString::fromStdString(ventrimo::ResultCaption("DPN ", DPN, " Grm")));
+    DPNlabel->setVisible(InputsValid());
+}
+
+void Form1::text_Change(int /*index*/) { RefreshResults(); }
+
+void Form1::Command1_Click(int index) {
+    text[4]->setText(QString::number(index + 1)); // a changed level refreshes inside the write
+    if (InputsValid())
+        Recalculate();
+}
