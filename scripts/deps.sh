@@ -10,7 +10,9 @@ packages=(
 )
 if [ "${1:-}" = "--test" ]; then
   packages+=(
-    xvfb xauth
+    xvfb xauth x11-apps imagemagick
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream
+    clang libclang-rt-14-dev libbenchmark-dev
   )
 fi
 
