@@ -25,7 +25,9 @@ QFont boldFont(const QStringList& families, double points) {
     return font;
 }
 
-QFont arial(double points) { return boldFont({"Arial", "Liberation Sans"}, points); }
+QFont arial(double points) {
+    return boldFont({"Arial", "Liberation Sans"}, points);
+}
 QFont msSansSerif(double points) {
     return boldFont({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"}, points);
 }
@@ -138,9 +140,8 @@ void Form1::createControls(QWidget* client) {
     for (int i = 0; i < 5; ++i)
         Label[i]->setBuddy(text[i]); // a screen reader names each box by its caption
 
-    QWidget* tabChain[] = {Option1,     Option2,     text[0], Command1[0], Command1[1],
-                           Command1[2], Command1[3], Command1[4], text[1], text[2],
-                           text[3],     text[4]};
+    QWidget* tabChain[] = {Option1,     Option2,     text[0], Command1[0], Command1[1], Command1[2],
+                           Command1[3], Command1[4], text[1], text[2],     text[3],     text[4]};
     for (std::size_t i = 1; i < std::size(tabChain); ++i)
         setTabOrder(tabChain[i - 1], tabChain[i]);
 }

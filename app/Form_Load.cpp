@@ -7,14 +7,18 @@
 namespace {
 
 // The left edge that centres a width within another, each half taken in single precision.
-float centredLeft(float outer, float inner) { return outer / 2 - inner / 2; }
+float centredLeft(float outer, float inner) {
+    return outer / 2 - inner / 2;
+}
 
 void centreInWindow(QWidget* label, int innerWidth) {
     const float left = centredLeft(float(innerWidth), float(label->width()));
     label->move(qRound(left), label->y());
 }
 
-bool isItalianMonday(const QString& name) { return name == u"lunedì" || name == u"lunedí"; }
+bool isItalianMonday(const QString& name) {
+    return name == u"lunedì" || name == u"lunedí";
+}
 
 } // namespace
 

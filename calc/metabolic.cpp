@@ -91,7 +91,11 @@ std::optional<float> basalRate(const Inputs& in) {
 
 // Grams of protein per kilogram of body weight and day.
 float proteinFactor(double level, Sex sex) {
-    float factor = level == 1 ? 1.0f : level == 2 ? 1.2f : level == 3 ? 1.4f : level == 4 ? 1.6f : 2.0f;
+    float factor = level == 1   ? 1.0f
+                   : level == 2 ? 1.2f
+                   : level == 3 ? 1.4f
+                   : level == 4 ? 1.6f
+                                : 2.0f;
     if (sex == Sex::Male)
         factor = toSingle(factor + 0.2);
     return factor;
@@ -137,7 +141,8 @@ std::optional<Results> Calculate(const Inputs& in) {
     Results results;
     results.dcn = std::nearbyint(toSingle(*multiplier * *bmr));
     results.bmr = std::nearbyint(*bmr);
-    const double kilograms = in.units == UnitSystem::Metric ? *weight : *weight / kPoundsPerKilogram;
+    const double kilograms =
+        in.units == UnitSystem::Metric ? *weight : *weight / kPoundsPerKilogram;
     const float factor = proteinFactor(LeadingNumber(in.text[ActivityLevel]), in.sex);
     results.dpn = std::nearbyint(toSingle(kilograms * factor));
 

@@ -21,12 +21,12 @@ enum Box { Age = 0, Weight = 1, Height = 2, BodyFat = 3, ActivityLevel = 4 };
 inline constexpr std::array<int, 5> kBoxMaxLength = {2, 5, 5, 2, 1};
 
 // Activity multipliers of levels 1 to 5, written as the level buttons carry them.
-inline constexpr std::array<std::string_view, 5> kActivityTags = {"1,2", "1,375", "1,55",
-                                                                   "1,725", "1,9"};
+inline constexpr std::array<std::string_view, 5> kActivityTags = {"1,2", "1,375", "1,55", "1,725",
+                                                                  "1,9"};
 
 struct Inputs {
-    std::array<std::string, 5> text;            // the boxes, UTF-8
-    std::array<std::string, 5> activityTag;     // the tags of the level buttons
+    std::array<std::string, 5> text;        // the boxes, UTF-8
+    std::array<std::string, 5> activityTag; // the tags of the level buttons
     Formula formula = Formula::MifflinStJeor;
     Sex sex = Sex::None;
     UnitSystem units = UnitSystem::Metric;

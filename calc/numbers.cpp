@@ -9,8 +9,12 @@
 namespace ventrimo {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A number already cut to the shape [-]digits[.digits][e[-]digits], digits on at least one
 // side of the point. std::from_chars reads it without looking at the C locale, which Qt sets
@@ -152,13 +156,16 @@ std::optional<double> LocaleNumber(std::string_view text) {
     return value;
 }
 
-bool IsLocaleNumber(std::string_view text) { return LocaleNumber(text).has_value(); }
+bool IsLocaleNumber(std::string_view text) {
+    return LocaleNumber(text).has_value();
+}
 
 std::string ResultNumberText(float value) {
     if (value == 0)
         return " 0";
     char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     std::string digits(buffer, error == std::errc() ? end : buffer);
     return value < 0 ? digits : " " + digits;
 }

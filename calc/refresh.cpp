@@ -12,7 +12,9 @@
 
 namespace {
 
-std::string utf8(const QString& text) { return text.toStdString(); }
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace
 
@@ -28,7 +30,8 @@ ventrimo::Inputs Form1::currentInputs() const {
     inputs.sex = Option1->isChecked()   ? ventrimo::Sex::Male
                  : Option2->isChecked() ? ventrimo::Sex::Female
                                         : ventrimo::Sex::None;
-    inputs.units = cmkg->isChecked() ? ventrimo::UnitSystem::Metric : ventrimo::UnitSystem::Imperial;
+    inputs.units =
+        cmkg->isChecked() ? ventrimo::UnitSystem::Metric : ventrimo::UnitSystem::Imperial;
     return inputs;
 }
 
@@ -84,7 +87,9 @@ void Form1::Recalculate() {
     DPNlabel->setVisible(InputsValid());
 }
 
-void Form1::text_Change(int /*index*/) { RefreshResults(); }
+void Form1::text_Change(int /*index*/) {
+    RefreshResults();
+}
 
 void Form1::Command1_Click(int index) {
     text[4]->setText(QString::number(index + 1)); // a changed level refreshes inside the write

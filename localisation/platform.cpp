@@ -18,9 +18,13 @@ Source& current() {
 
 } // namespace
 
-QString firstDayName() { return current()(); }
+QString firstDayName() {
+    return current()();
+}
 
-void setSource(Source source) { current() = source ? std::move(source) : Source(systemFirstDayName); }
+void setSource(Source source) {
+    current() = source ? std::move(source) : Source(systemFirstDayName);
+}
 
 } // namespace weekday
 
@@ -45,6 +49,8 @@ void show(QWidget* parent, const QString& title, const QString& message) {
     current()(parent, title, message);
 }
 
-void setShower(Shower shower) { current() = shower ? std::move(shower) : Shower(showModal); }
+void setShower(Shower shower) {
+    current() = shower ? std::move(shower) : Shower(showModal);
+}
 
 } // namespace messagebox

@@ -11,6 +11,12 @@ void Form1::chooseFormula(QAction* chosen, const QString& title) {
     RefreshResults();
 }
 
-void Form1::Mifflin_Click() { chooseFormula(Mifflin, "Mifflin-St Jeor "); }
-void Form1::Herris_Click() { chooseFormula(Herris, "Herris-Benedict"); }
-void Form1::Katch_Click() { chooseFormula(Katch, "Katch-McArdle"); }
+void Form1::Mifflin_Click() {
+    chooseFormula(Mifflin, "Mifflin-St Jeor ");
+}
+void Form1::Herris_Click() {
+    chooseFormula(Herris, "Herris-Benedict");
+}
+void Form1::Katch_Click() {
+    chooseFormula(Katch, "Katch-McArdle");
+}

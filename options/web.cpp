@@ -36,9 +36,13 @@ Opener& current() {
 
 } // namespace
 
-bool open(const QString& address) { return current()(address); }
+bool open(const QString& address) {
+    return current()(address);
+}
 
-void setOpener(Opener opener) { current() = opener ? std::move(opener) : Opener(openWithSystem); }
+void setOpener(Opener opener) {
+    current() = opener ? std::move(opener) : Opener(openWithSystem);
+}
 
 } // namespace browser
 

@@ -1,4 +1,217 @@
+// The formulas, the validity of the inputs and the tidying of the boxes, as pure functions.
+#include "calc/metabolic.h"
+
 #include <QtTest>
-class Dummy : public QObject { Q_OBJECT private slots: void t() {} };
-QTEST_MAIN(Dummy)
+
+using namespace ventrimo;
+
+Q_DECLARE_METATYPE(ventrimo::Formula)
+Q_DECLARE_METATYPE(ventrimo::Sex)
+Q_DECLARE_METATYPE(ventrimo::UnitSystem)
+
+namespace {
+
+Inputs inputs(Formula formula, Sex sex, UnitSystem units, const QStringList& boxes) {
+    Inputs in;
+    for (int i = 0; i < 5; ++i) {
+        in.text[i] = boxes.value(i).toStdString();
+        in.activityTag[i] = std::string(kActivityTags[i]);
+    }
+    in.formula = formula;
+    in.sex = sex;
+    in.units = units;
+    return in;
+}
+
+} // namespace
+
+class CalculationTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void results_data();
+    void results();
+    void validity_data();
+    void validity();
+    void clampedLevel_data();
+    void clampedLevel();
+    void normalisedTurnsPointsIntoCommas();
+    void captions();
+};
+
+void CalculationTest::results_data() {
+    QTest::addColumn<Formula>("formula");
+    QTest::addColumn<Sex>("sex");
+    QTest::addColumn<UnitSystem>("units");
+    QTest::addColumn<QStringList>("boxes"); // age, weight, height, fat, level
+    QTest::addColumn<float>("bmr");
+    QTest::addColumn<float>("dcn");
+    QTest::addColumn<float>("dpn");
+
+    const auto mifflin = Formula::MifflinStJeor;
+    const auto harris = Formula::HarrisBenedict;
+    const auto katch = Formula::KatchMcArdle;
+    const auto male = Sex::Male, female = Sex::Female;
+    const auto metric = UnitSystem::Metric, imperial = UnitSystem::Imperial;
+
+    QTest::newRow("mifflin male metric level 3")
+        << mifflin << male << metric << QStringList{"30", "80", "180", "", "3"} << 1780.f << 2759.f
+        << 128.f;
+    QTest::newRow("mifflin male metric level 1")
+        << mifflin << male << metric << QStringList{"30", "80", "180", "", "1"} << 1780.f << 2136.f
+        << 96.f;
+    QTest::newRow("mifflin tie rounds to even")
+        << mifflin << male << metric << QStringList{"31", "50", "170", "", "2"} << 1412.f << 1942.f
+        << 70.f;
+    QTest::newRow("harris rounds before the activity factor")
+        << harris << male << metric << QStringList{"25", "62", "170", "", "5"} << 1601.f << 3042.f
+        << 136.f;
+    QTest::newRow("harris female metric")
+        << harris << female << metric << QStringList{"40", "60", "165", "", "2"} << 1347.f << 1852.f
+        << 72.f;
+    QTest::newRow("katch male metric")
+        << katch << male << metric << QStringList{"", "80", "", "20", "3"} << 1752.f << 2716.f
+        << 128.f;
+    QTest::newRow("katch female metric")
+        << katch << female << metric << QStringList{"", "80", "", "20", "3"} << 1752.f << 2716.f
+        << 112.f;
+    QTest::newRow("katch ignores the sex for the rate")
+        << katch << Sex::None << metric << QStringList{"", "80", "", "20", "3"} << 1752.f << 2716.f
+        << 112.f;
+    QTest::newRow("katch female imperial")
+        << katch << female << imperial << QStringList{"", "176", "", "20", "4"} << 1750.f << 3018.f
+        << 128.f;
+    QTest::newRow("mifflin male imperial")
+        << mifflin << male << imperial << QStringList{"30", "176", "71", "", "1"} << 1780.f
+        << 2137.f << 96.f;
+    QTest::newRow("mifflin female metric negative")
+        << mifflin << female << metric << QStringList{"99", "1", "1", "", "1"} << -640.f << -768.f
+        << 1.f;
+    QTest::newRow("decimal comma weight")
+        << mifflin << male << metric << QStringList{"30", "70,5", "180", "", "3"} << 1685.f
+        << 2612.f << 113.f;
+}
+
+void CalculationTest::results() {
+    QFETCH(Formula, formula);
+    QFETCH(Sex, sex);
+    QFETCH(UnitSystem, units);
+    QFETCH(QStringList, boxes);
+    QFETCH(float, bmr);
+    QFETCH(float, dcn);
+    QFETCH(float, dpn);
+    const std::optional<Results> results = Calculate(inputs(formula, sex, units, boxes));
+    QVERIFY(results);
+    QCOMPARE(results->bmr, bmr);
+    QCOMPARE(results->dcn, dcn);
+    QCOMPARE(results->dpn, dpn);
+}
+
+void CalculationTest::validity_data() {
+    QTest::addColumn<Formula>("formula");
+    QTest::addColumn<Sex>("sex");
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<bool>("valid");
+
+    const auto mifflin = Formula::MifflinStJeor;
+    const auto harris = Formula::HarrisBenedict;
+    const auto katch = Formula::KatchMcArdle;
+    const auto male = Sex::Male;
+
+    QTest::newRow("start") << mifflin << male << QStringList{"", "", "", "", "1"} << false;
+    QTest::newRow("all four") << mifflin << male << QStringList{"30", "80", "180", "", "3"} << true;
+    QTest::newRow("harris all four")
+        << harris << male << QStringList{"30", "80", "180", "", "3"} << true;
+    QTest::newRow("fat does not matter")
+        << mifflin << male << QStringList{"30", "80", "180", "xx", "3"} << true;
+    QTest::newRow("no age") << mifflin << male << QStringList{"", "80", "180", "", "3"} << false;
+    QTest::newRow("no weight") << mifflin << male << QStringList{"30", "", "180", "", "3"} << false;
+    QTest::newRow("no height") << mifflin << male << QStringList{"30", "80", "", "", "3"} << false;
+    QTest::newRow("no level") << harris << male << QStringList{"30", "80", "180", "", ""} << false;
+    QTest::newRow("zero") << mifflin << male << QStringList{"0", "80", "180", "", "3"} << false;
+    QTest::newRow("negative") << mifflin << male << QStringList{"-5", "80", "180", "", "3"}
+                              << false;
+    QTest::newRow("unit typed") << mifflin << male << QStringList{"30", "5kg", "180", "", "3"}
+                                << false;
+    QTest::newRow("decimal comma")
+        << mifflin << male << QStringList{"30", "70,5", "180", "", "3"} << true;
+    QTest::newRow("zero comma five")
+        << mifflin << male << QStringList{"30", "0,5", "180", "", "3"} << false;
+    QTest::newRow("level seven") << mifflin << male << QStringList{"30", "80", "180", "", "7"}
+                                 << true;
+    QTest::newRow("no sex") << mifflin << Sex::None << QStringList{"30", "80", "180", "", "3"}
+                            << false;
+    QTest::newRow("harris no sex")
+        << harris << Sex::None << QStringList{"30", "80", "180", "", "3"} << false;
+    QTest::newRow("beyond single")
+        << mifflin << male << QStringList{"30", "9E99", "180", "", "3"} << false;
+    QTest::newRow("result beyond single")
+        << mifflin << male << QStringList{"30", "9E37", "180", "", "3"} << false;
+    QTest::newRow("katch two boxes")
+        << katch << male << QStringList{"", "80", "", "20", "3"} << true;
+    QTest::newRow("katch without sex")
+        << katch << Sex::None << QStringList{"", "80", "", "20", "3"} << true;
+    QTest::newRow("katch no fat") << katch << male << QStringList{"30", "80", "180", "", "3"}
+                                  << false;
+    QTest::newRow("katch level zero")
+        << katch << male << QStringList{"", "80", "", "20", "0"} << true;
+    QTest::newRow("katch empty level")
+        << katch << male << QStringList{"", "80", "", "20", ""} << false;
+    QTest::newRow("katch letter level")
+        << katch << male << QStringList{"", "80", "", "20", "x"} << false;
+    QTest::newRow("no longer a number once rewritten")
+        << mifflin << male << QStringList{"30", "1,2,3", "180", "", "3"} << false;
+}
+
+void CalculationTest::validity() {
+    QFETCH(Formula, formula);
+    QFETCH(Sex, sex);
+    QFETCH(QStringList, boxes);
+    QFETCH(bool, valid);
+    QCOMPARE(InputsValid(inputs(formula, sex, UnitSystem::Metric, boxes)), valid);
+}
+
+void CalculationTest::clampedLevel_data() {
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QString>("clamped"); // empty: left as it is
+    QTest::newRow("zero") << "0"
+                          << "1";
+    QTest::newRow("seven") << "7"
+                           << "5";
+    QTest::newRow("in range") << "3"
+                              << "";
+    QTest::newRow("fraction in range") << "4,5"
+                                       << "";
+    QTest::newRow("just above") << "5,1"
+                                << "5";
+    QTest::newRow("negative") << "-2"
+                              << "1";
+    QTest::newRow("not a number") << "x"
+                                  << "";
+}
+
+void CalculationTest::clampedLevel() {
+    QFETCH(QString, level);
+    QFETCH(QString, clamped);
+    const std::optional<std::string> result = ClampedLevel(level.toStdString());
+    QCOMPARE(result ? QString::fromStdString(*result) : QString(), clamped);
+}
+
+void CalculationTest::normalisedTurnsPointsIntoCommas() {
+    Inputs in = inputs(Formula::MifflinStJeor, Sex::Male, UnitSystem::Metric,
+                       {"3.0", "70.5", "1.8.0", "", "9"});
+    const Inputs out = Normalised(in);
+    QCOMPARE(out.text[Age], "3,0");
+    QCOMPARE(out.text[Weight], "70,5");
+    QCOMPARE(out.text[Height], "1,8,0");
+    QCOMPARE(out.text[ActivityLevel], "5");
+}
+
+void CalculationTest::captions() {
+    QCOMPARE(ResultCaption("BMR ", 1780, " Cal"), "BMR  1780 Cal");
+    QCOMPARE(ResultCaption("DCN ", -768, " Cal"), "DCN -768 Cal");
+    QCOMPARE(ResultCaption("DPN ", -0.0f, " Grm"), "DPN  0 Grm");
+}
+
+QTEST_APPLESS_MAIN(CalculationTest)
 #include "tst_calculation.moc"
