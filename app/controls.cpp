@@ -1,10 +1,30 @@
 #include "controls.h"
 
+#include <QPainter>
 #include <QPalette>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
 
 void AutoSizeLabel::setText(const QString& caption) {
     QLabel::setText(caption);
     adjustSize();
+}
+
+void CommandButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const bool down = isDown() || isChecked();
+    painter.fillRect(rect(), backColor(this));
+    qDrawWinButton(&painter, rect(), palette(), down, nullptr);
+    painter.setPen(foreColor(this));
+    painter.setFont(font());
+    const int shift = down ? 1 : 0; // the caption sinks with the button
+    painter.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 Rectangle::Rectangle(QWidget* parent) : QWidget(parent) {

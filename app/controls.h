@@ -14,11 +14,15 @@ class AutoSizeLabel : public QLabel {
     void setText(const QString& caption);
 };
 
-// A push button that carries a tag text, as the level buttons carry their multipliers.
+// A push button that carries a tag text, as the level buttons carry their multipliers. Its face
+// is painted flat in its background colour, so a colour theme shows exactly as chosen.
 class CommandButton : public QPushButton {
   public:
     using QPushButton::QPushButton;
     QString Tag;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A filled rectangle without border, drawn behind the labels.
