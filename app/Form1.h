@@ -90,6 +90,8 @@ class Form1 : public QMainWindow {
     void rewriteBox(QLineEdit* box, const QString& newText);
     void setResultsVisible(bool visible);
     void chooseFormula(QAction* chosen, const QString& title);
+    void chooseUnits(QAction* chosen, const QString& weightTip, const QString& heightTip,
+                     const QString& title);
     void applyTheme(const Theme& theme);
     void writeTextSet(const TextSet& set);
 };

@@ -22,13 +22,11 @@ const TextSet kEnglishAtStartup = {
      "Hard physical activity", "Professional athelete or daily heavy manual labor"},
 };
 
-const TextSet kEnglishByCommand = {
-    "Him",
-    "                Her",
-    {"Age", "Weight", "Height", "Fat %", "Activity level"},
-    "Daily caloric need at total rest",
-    "Daily caloric need adjusted for usual lifestyle",
-    "Daily proteic requirement",
-    {"Sedentary", "Little physical activity", "Moderate physical activity ",
-     "Hard physical activity", "Professional athelete or daily heavy manual labor"},
-};
+// The language command writes English with one space less before "Her" and the protein tool
+// tip spelled right.
+const TextSet kEnglishByCommand = [] {
+    TextSet set = kEnglishAtStartup;
+    set.option2 = "                Her";
+    set.dpnTip = "Daily proteic requirement";
+    return set;
+}();

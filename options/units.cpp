@@ -5,22 +5,20 @@
 #include <QAction>
 #include <QMenu>
 
-void Form1::cmkg_Click() {
-    InchPound->setChecked(false);
-    cmkg->setChecked(true);
-    text[1]->setToolTip("Kg");
-    text[2]->setToolTip("Cm");
-    Units->setTitle("Cm;Kg");
+void Form1::chooseUnits(QAction* chosen, const QString& weightTip, const QString& heightTip,
+                        const QString& title) {
+    for (QAction* item : {cmkg, InchPound})
+        item->setChecked(item == chosen);
+    text[1]->setToolTip(weightTip);
+    text[2]->setToolTip(heightTip);
+    Units->setTitle(title);
     UpdateUnitLabels();
     RefreshResults();
 }
 
+void Form1::cmkg_Click() {
+    chooseUnits(cmkg, "Kg", "Cm", "Cm;Kg");
+}
 void Form1::InchPound_Click() {
-    InchPound->setChecked(true);
-    cmkg->setChecked(false);
-    text[1]->setToolTip("Pounds");
-    text[2]->setToolTip("Inch.");
-    Units->setTitle("Inch.;Pound");
-    UpdateUnitLabels();
-    RefreshResults();
+    chooseUnits(InchPound, "Pounds", "Inch.", "Inch.;Pound");
 }
