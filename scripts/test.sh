@@ -8,3 +8,16 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
+
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer. -O1 without full
+# debug information keeps the instrumented build quick; line tables still name the culprit.
+cmake -S . -B build-asan -G Ninja -DVENTRIMO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CXX_FLAGS_RELEASE="-O1 -g1" >/dev/null
+cmake --build build-asan
+ctest --test-dir build-asan --output-on-failure -j2
+
+# The fuzz targets, built by clang, each run for a bounded number of inputs.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVENTRIMO_FUZZ=ON \
+  -DVENTRIMO_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-fuzz --target ventrimo_fuzzers
+ctest --test-dir build-fuzz/fuzz --output-on-failure -j2
