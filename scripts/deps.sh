@@ -11,7 +11,7 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
   packages+=(
     xvfb xauth x11-apps imagemagick
-    binutils-mingw-w64-x86-64 desktop-file-utils appstream
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
     clang libclang-rt-14-dev libbenchmark-dev
   )
 fi
