@@ -1,13 +1,28 @@
 #include "controls.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
 #include <QStyleOptionFocusRect>
+#include <QtMath>
 #include <qdrawutil.h>
+
+AutoSizeLabel::AutoSizeLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
 
 void AutoSizeLabel::setText(const QString& caption) {
     QLabel::setText(caption);
-    adjustSize();
+    resize(sizeHint());
+}
+
+QSize AutoSizeLabel::sizeHint() const {
+    const QFontMetricsF metrics(font());
+    const QMargins margins = contentsMargins();
+    // A last glyph that reaches past its advance (as "à" does) still gets its pixels.
+    const qreal overhang = text().isEmpty() ? 0 : qMax(0.0, -metrics.rightBearing(text().back()));
+    return {qCeil(metrics.horizontalAdvance(text()) + overhang) + margins.left() + margins.right(),
+            qCeil(metrics.height()) + margins.top() + margins.bottom()};
 }
 
 void CommandButton::paintEvent(QPaintEvent* /*event*/) {

@@ -10,8 +10,11 @@
 // and downwards. Transparent, so the band or the window behind it shows through.
 class AutoSizeLabel : public QLabel {
   public:
-    using QLabel::QLabel;
+    explicit AutoSizeLabel(QWidget* parent);
     void setText(const QString& caption);
+    // One line of plain text, measured by its advance: the results are resized on every
+    // keystroke, and QLabel's own measure lays the whole text out each time.
+    QSize sizeHint() const override;
 };
 
 // A push button that carries a tag text, as the level buttons carry their multipliers. Its face

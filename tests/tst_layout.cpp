@@ -17,6 +17,8 @@ class LayoutTest : public QObject {
     void menusAsLaidOut();
     void fontsAreBoldAndSized();
     void labelsAreTransparentAndGrowToTheRight();
+    void labelsFitTheirCaptionsAsQtMeasuresThem_data();
+    void labelsFitTheirCaptionsAsQtMeasuresThem();
     void resultLabelsAreCentred();
     void tabOrderSkipsLabels();
     void bandsAreDrawnBehindTheLabels();
@@ -182,6 +184,26 @@ void LayoutTest::labelsAreTransparentAndGrowToTheRight() {
     QCOMPARE(label->pos(), corner);
     QVERIFY(label->width() > width);
     QCOMPARE(label->size(), label->sizeHint());
+}
+
+void LayoutTest::labelsFitTheirCaptionsAsQtMeasuresThem_data() {
+    QTest::addColumn<QString>("caption");
+    for (const char* caption :
+         {"Età", "Peso [Kg]", "Altezza [In]", "Grasso %", "Livello di attività", "Weight [Lb]",
+          "Height [Cm]", "Fat %", "Activity level", "BMR  1780 Cal", "DCN -768 Cal", "DPN  128 Grm",
+          "Brought 2 u by Quillan", "28/04/2012", "https://example.org"})
+        QTest::newRow(caption) << QString::fromUtf8(caption);
+}
+
+// The labels measure their captions the quick way; it must never give less room than Qt's
+// full text layout, or a caption would be cut.
+void LayoutTest::labelsFitTheirCaptionsAsQtMeasuresThem() {
+    QFETCH(QString, caption);
+    WindowFixture w;
+    for (AutoSizeLabel* label : {w.form->Label[0], w.form->DPNlabel, w.form->BMRLabel}) {
+        label->setText(caption);
+        QCOMPARE(label->size(), label->QLabel::sizeHint());
+    }
 }
 
 void LayoutTest::resultLabelsAreCentred() {
