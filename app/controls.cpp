@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
@@ -12,16 +13,34 @@ AutoSizeLabel::AutoSizeLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void AutoSizeLabel::setText(const QString& caption) {
+    if (caption == text())
+        return;
     QLabel::setText(caption);
     resize(sizeHint());
+}
+
+void AutoSizeLabel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        overhangOf = QChar();
+    QLabel::changeEvent(event);
+}
+
+// A last glyph that reaches past its advance (as "à" does) still gets its pixels.
+qreal AutoSizeLabel::lastGlyphOverhang(const QFontMetricsF& metrics) const {
+    if (text().isEmpty())
+        return 0;
+    if (overhangOf.isNull() || text().back() != overhangOf) {
+        overhangOf = text().back();
+        overhang = qMax(0.0, -metrics.rightBearing(overhangOf));
+    }
+    return overhang;
 }
 
 QSize AutoSizeLabel::sizeHint() const {
     const QFontMetricsF metrics(font());
     const QMargins margins = contentsMargins();
-    // A last glyph that reaches past its advance (as "à" does) still gets its pixels.
-    const qreal overhang = text().isEmpty() ? 0 : qMax(0.0, -metrics.rightBearing(text().back()));
-    return {qCeil(metrics.horizontalAdvance(text()) + overhang) + margins.left() + margins.right(),
+    const qreal width = metrics.horizontalAdvance(text()) + lastGlyphOverhang(metrics);
+    return {qCeil(width) + margins.left() + margins.right(),
             qCeil(metrics.height()) + margins.top() + margins.bottom()};
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
@@ -15,6 +16,16 @@ class AutoSizeLabel : public QLabel {
     // One line of plain text, measured by its advance: the results are resized on every
     // keystroke, and QLabel's own measure lays the whole text out each time.
     QSize sizeHint() const override;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // How far the last glyph reaches past its advance, for the last character measured: asking
+    // the font costs more than the rest of the measure, and the results always end alike.
+    mutable QChar overhangOf;
+    mutable qreal overhang = 0;
+    qreal lastGlyphOverhang(const QFontMetricsF& metrics) const;
 };
 
 // A push button that carries a tag text, as the level buttons carry their multipliers. Its face

@@ -44,9 +44,7 @@ bool Form1::InputsValid() const {
 void Form1::RefreshResults() {
     if (InputsValid())
         Recalculate();
-    DPNlabel->setVisible(InputsValid());
-    BMRLabel->setVisible(InputsValid());
-    DCNLabel->setVisible(InputsValid());
+    setResultsVisible(InputsValid());
 }
 
 // Writes a box the user may be typing in, keeping the caret where it was.
@@ -76,15 +74,18 @@ void Form1::Recalculate() {
         setResultsVisible(false);
         return;
     }
+    // The boxes stay as they are from here on, so one answer serves all three labels; it can
+    // be no, when a "." that became a "," left a value such as "0,5".
+    const bool shown = InputsValid();
     BMR = results->bmr;
     BMRLabel->setText(QString::fromStdString(ventrimo::ResultCaption("BMR ", BMR, " Cal")));
-    BMRLabel->setVisible(InputsValid());
+    BMRLabel->setVisible(shown);
     DCN = results->dcn;
     DCNLabel->setText(QString::fromStdString(ventrimo::ResultCaption("DCN ", DCN, " Cal")));
-    DCNLabel->setVisible(InputsValid());
+    DCNLabel->setVisible(shown);
     DPN = results->dpn;
     DPNlabel->setText(QString::fromStdString(ventrimo::ResultCaption("DPN ", DPN, " Grm")));
-    DPNlabel->setVisible(InputsValid());
+    DPNlabel->setVisible(shown);
 }
 
 void Form1::text_Change(int /*index*/) {
