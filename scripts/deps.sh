@@ -8,13 +8,23 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-liberation2
 )
-if [ "${1:-}" = "--test" ]; then
-  packages+=(
-    xvfb xauth x11-apps imagemagick
-    binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
-    clang libclang-rt-14-dev libbenchmark-dev
-  )
-fi
+for set in "$@"; do
+  case $set in
+  --test)
+    packages+=(
+      xvfb xauth x11-apps imagemagick clang-format
+      binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
+      clang libclang-rt-14-dev libbenchmark-dev
+    ) ;;
+  --windows)
+    # Qt for Windows is built from Debian's source with the MinGW-w64 toolchain; the build
+    # machine's Qt serves as its host tools.
+    packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils) ;;
+  *)
+    echo "usage: $0 [--test] [--windows]" >&2
+    exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
