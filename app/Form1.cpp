@@ -3,7 +3,8 @@
 #include "Form1.h"
 
 #include "calc/metabolic.h"
-#include "options/web.h"
+#include "localisation/texts.h"
+#include "options/themes.h"
 
 #include <QMenuBar>
 
@@ -32,23 +33,20 @@ QFont msSansSerif(double points) {
     return boldFont({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans"}, points);
 }
 
-const QColor kDarkGrey(0x40, 0x40, 0x40);
-const QColor kGrey(0x80, 0x80, 0x80);
-
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle("Ventrimo");
+    setWindowTitle(texts::kWindowTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     auto* client = new QWidget(this);
     client->setFixedSize(5400 / kTwipsPerPixel, 7590 / kTwipsPerPixel);
-    setBackColor(client, kDarkGrey);
     setCentralWidget(client);
 
     createControls(client);
+    applyTheme(themes::kLayout);
     createMenus();
     connectEvents();
     setFixedSize(sizeHint());
@@ -57,11 +55,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 }
 
 void Form1::createControls(QWidget* client) {
+    const texts::LayoutTexts& layout = texts::kLayout;
     // Created back to front: a later sibling is drawn over an earlier one.
     auto band = [client](int left, int top) {
         auto* shape = new Rectangle(client);
         shape->setGeometry(twips(left, top, 5775, 735));
-        setBackColor(shape, kDarkGrey);
         return shape;
     };
     auto caption = [client](const QString& words, double points, int left, int top) {
@@ -74,33 +72,29 @@ void Form1::createControls(QWidget* client) {
     Shape[3] = band(-120, 3360);
     Shape[2] = band(0, 2520);
     Shape[4] = band(0, 4200);
-    Label[4] = caption("Livello attività", 18, 360, 4320);
-    Label[4]->setToolTip("1 - 5");
+    Label[4] = caption(layout.labels[4], 18, 360, 4320);
+    Label[4]->setToolTip(layout.levelRange);
     Shape[1] = band(-120, 1680);
     Shape[0] = band(0, 840);
-    Label[0] = caption("Età", 18, 360, 960);
-    Label[1] = caption("Peso ", 18, 360, 1800);
-    Label[2] = caption("Altezza ", 18, 360, 2640);
-    Label[3] = caption("Grasso %", 18, 360, 3480);
-    BMRLabel = caption("28/04/2012", 21.75, 1425, 6120);
-    DCNLabel = caption(kWebAddress, 21.75, 120, 6840);
-    setForeColor(DCNLabel, Qt::white);
-    DPNlabel = caption("Brought 2 u by Quillan", 20.25, 420, 5520);
+    for (int i = 0; i < 4; ++i)
+        Label[i] = caption(layout.labels[i], 18, 360, 960 + 840 * i);
+    BMRLabel = caption(layout.buildDate, 21.75, 1425, 6120);
+    DCNLabel = caption(texts::kWebAddress, 21.75, 120, 6840);
+    DPNlabel = caption(layout.credit, 20.25, 420, 5520);
     for (AutoSizeLabel* result : {BMRLabel, DCNLabel, DPNlabel})
         result->setAlignment(Qt::AlignCenter);
 
-    auto box = [client](int index, int top) {
+    auto box = [client](int index) {
         auto* edit = new QLineEdit(client);
-        edit->setGeometry(twips(3360, top, 1335, 435));
+        edit->setGeometry(twips(3360, 960 + 840 * index, 1335, 435));
         edit->setFont(arial(15.75));
         edit->setAlignment(Qt::AlignCenter);
-        edit->setMaxLength(ventrimo::kBoxMaxLength[index]);
-        setBackColor(edit, kGrey);
+        edit->setMaxLength(ventrimo::kBoxMaxLength[std::size_t(index)]);
         return edit;
     };
-    text[4] = box(4, 4320);
+    text[4] = box(4);
     text[4]->setText("1");
-    text[4]->setToolTip("1 - 5");
+    text[4]->setToolTip(layout.levelRange);
 
     auto option = [client](const QString& words, int left, int width) {
         auto* button = new QRadioButton(words, client);
@@ -108,36 +102,30 @@ void Form1::createControls(QWidget* client) {
         button->setFont(arial(14.25));
         return button;
     };
-    Option1 = option("Lui", 120, 2175);
-    setBackColor(Option1, kDarkGrey);
-    Option2 = option("                 Lei", 3240, 2055);
-    setBackColor(Option2, kDarkGrey);
-    setForeColor(Option2, Qt::black);
+    Option1 = option(layout.option1, 120, 2175);
+    Option2 = option(layout.option2, 3240, 2055);
+    setForeColor(Option2, QColor::fromRgb(themes::kOption2Text));
     Option2->setLayoutDirection(Qt::RightToLeft); // mark at the right edge, caption to its left
 
-    text[0] = box(0, 960);
-    static const char* const shortTips[5] = {"Sedentario", "Poca attività", "Attività moderata",
-                                             "Sportivo", "Sport agonistico "};
+    text[0] = box(0);
     for (int i = 0; i < 5; ++i) {
         auto* button = new CommandButton(QString::number(i + 1), client);
         button->setGeometry(twips(1080 * i, 4920, 1095, 375));
         button->setFont(msSansSerif(12));
-        button->Tag = QString::fromUtf8(ventrimo::kActivityTags[i].data(),
-                                        qsizetype(ventrimo::kActivityTags[i].size()));
-        button->setToolTip(shortTips[i]);
-        setBackColor(button, kGrey);
-        Command1[i] = button;
+        button->Tag = QString::fromUtf8(ventrimo::kActivityTags[std::size_t(i)].data(),
+                                        qsizetype(ventrimo::kActivityTags[std::size_t(i)].size()));
+        button->setToolTip(layout.levelTips[std::size_t(i)]);
+        Command1[std::size_t(i)] = button;
     }
-    text[1] = box(1, 1800);
-    text[2] = box(2, 2640);
-    text[3] = box(3, 3480);
+    for (int i = 1; i <= 3; ++i)
+        text[std::size_t(i)] = box(i);
 
-    Option3 = option("Inv", 2160, 975);
-    setBackColor(Option3, QColor(0x80, 0x40, 0x00));
+    Option3 = option(layout.option3, 2160, 975);
+    setBackColor(Option3, QColor::fromRgb(themes::kOption3Back));
     Option3->setChecked(true);
     Option3->hide();
 
-    for (int i = 0; i < 5; ++i)
+    for (std::size_t i = 0; i < 5; ++i)
         Label[i]->setBuddy(text[i]); // a screen reader names each box by its caption
 
     QWidget* tabChain[] = {Option1,     Option2,     text[0], Command1[0], Command1[1], Command1[2],
@@ -147,28 +135,30 @@ void Form1::createControls(QWidget* client) {
 }
 
 void Form1::createMenus() {
+    const texts::MenuTexts& menus = texts::kMenus;
     auto checkable = [](QMenu* menu, const QString& caption, bool checked) {
         QAction* item = menu->addAction(caption);
         item->setCheckable(true);
         item->setChecked(checked);
         return item;
     };
-    Formula = menuBar()->addMenu("Mifflin-St Jeor");
-    Mifflin = checkable(Formula, "Mifflin-St Jeor ", true);
-    Herris = checkable(Formula, "Herris-Benedict", false);
-    Katch = checkable(Formula, "Katch-McArdle", false);
-    Units = menuBar()->addMenu("Cm ; Kg");
-    cmkg = checkable(Units, "Cm ; Kg", true);
-    InchPound = checkable(Units, "Inches ; Pounds", false);
-    ItaEng = menuBar()->addAction("Ita/Eng");
-    WEB = menuBar()->addAction("WEB");
-    Disclaimer = menuBar()->addAction("[ (!) ]");
+    Formula = menuBar()->addMenu(menus.formulaAtStart);
+    Mifflin = checkable(Formula, menus.mifflin, true);
+    Herris = checkable(Formula, menus.herris, false);
+    Katch = checkable(Formula, menus.katch, false);
+    Units = menuBar()->addMenu(menus.unitsAtStart);
+    cmkg = checkable(Units, menus.cmKg, true);
+    InchPound = checkable(Units, menus.inchPound, false);
+    ItaEng = menuBar()->addAction(menus.itaEng);
+    WEB = menuBar()->addAction(menus.web);
+    Disclaimer = menuBar()->addAction(menus.disclaimer);
 }
 
 void Form1::connectEvents() {
     for (int i = 0; i < 5; ++i) {
-        connect(text[i], &QLineEdit::textChanged, this, [this, i] { text_Change(i); });
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        const auto at = std::size_t(i);
+        connect(text[at], &QLineEdit::textChanged, this, [this, i] { text_Change(i); });
+        connect(Command1[at], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);

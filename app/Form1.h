@@ -1,14 +1,36 @@
 // The one window of the program, and its only store of state: every setting is read back from
 // these controls when it is needed, never kept in a variable of its own.
+//
+// Map. Two layers live in each folder, told apart by the file name: files named Form1*, Form_*
+// (and main.cpp) are the window's, which read controls, call the pure layer and write
+// controls; every other file is pure data and rules, without widgets.
+//
+//   app/           Form1.cpp builds the controls and menus; Form_Load.cpp is start-up;
+//                  Form1_controls.* the kinds of control; Form1_platform.* the platform's
+//                  services behind seams (seam.h); Form1_application.* what the whole
+//                  application shares (style, icon, placing the window).
+//   calc/          Form1_refresh.cpp: InputsValid, Recalculate, RefreshResults, text_Change,
+//                  Command1_Click, over numbers.* and metabolic.* (the arithmetic).
+//   localisation/  Form1_language.cpp: ItaEng_Click, UpdateUnitLabels; Form1_disclaimer.cpp:
+//                  Disclaimer_Click; texts.* holds every text of the window.
+//   options/       Form1_formula.cpp, Form1_units.cpp, Form1_sex.cpp, Form1_web.cpp: the menu
+//                  and option handlers; themes.h holds every colour.
+//
+// A keystroke: the box's textChanged runs text_Change, which runs RefreshResults: InputsValid
+// reads the controls into ventrimo::Inputs (currentInputs) and asks the calculation; if valid,
+// Recalculate clamps the level and turns "." into "," in each box (a write that changes a box
+// runs a nested RefreshResults inside it), computes with ventrimo::Calculate and writes the
+// three captions; last, RefreshResults shows or hides the three labels. Qt repaints them.
 #pragma once
 
-#include "controls.h"
+#include "Form1_controls.h"
 
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QRadioButton>
 
 #include <array>
+#include <string>
 
 class QAction;
 class QMenu;
@@ -16,8 +38,12 @@ class QMenu;
 namespace ventrimo {
 struct Inputs;
 }
+namespace texts {
 struct TextSet;
+}
+namespace themes {
 struct Theme;
+}
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -38,30 +64,25 @@ class Form1 : public QMainWindow {
     QRadioButton* Option2 = nullptr; // female
     QRadioButton* Option3 = nullptr; // hidden; holds the selection until a sex is chosen
 
-    AutoSizeLabel* BMRLabel = nullptr;
-    AutoSizeLabel* DCNLabel = nullptr;
-    AutoSizeLabel* DPNlabel = nullptr;
+    // The results: rest, daily need, protein.
+    AutoSizeLabel *BMRLabel = nullptr, *DCNLabel = nullptr, *DPNlabel = nullptr;
 
+    // The menu bar: the formula menu, the unit menu, and three commands.
     QMenu* Formula = nullptr;
-    QAction* Mifflin = nullptr;
-    QAction* Herris = nullptr;
-    QAction* Katch = nullptr;
+    QAction *Mifflin = nullptr, *Herris = nullptr, *Katch = nullptr;
     QMenu* Units = nullptr;
-    QAction* cmkg = nullptr;
-    QAction* InchPound = nullptr;
-    QAction* ItaEng = nullptr;
-    QAction* WEB = nullptr;
-    QAction* Disclaimer = nullptr;
+    QAction *cmkg = nullptr, *InchPound = nullptr;
+    QAction *ItaEng = nullptr, *WEB = nullptr, *Disclaimer = nullptr;
 
     // The last results, rounded as shown.
-    float BMR = 0;
-    float DCN = 0;
-    float DPN = 0;
+    float BMR = 0, DCN = 0, DPN = 0;
 
     // Calculation (calc/)
     bool InputsValid() const;
     void Recalculate();
     void RefreshResults();
+    // The boxes, the level buttons' tags and the three choices, as the calculation takes them.
+    ventrimo::Inputs currentInputs() const;
 
     // Localisation (localisation/)
     void UpdateUnitLabels();
@@ -86,12 +107,10 @@ class Form1 : public QMainWindow {
     void createControls(QWidget* client);
     void createMenus();
     void connectEvents();
-    ventrimo::Inputs currentInputs() const;
-    void rewriteBox(QLineEdit* box, const QString& newText);
+    void rewriteBox(QLineEdit* box, const std::string& newText);
     void setResultsVisible(bool visible);
-    void chooseFormula(QAction* chosen, const QString& title);
-    void chooseUnits(QAction* chosen, const QString& weightTip, const QString& heightTip,
-                     const QString& title);
-    void applyTheme(const Theme& theme);
-    void writeTextSet(const TextSet& set);
+    void chooseFormula(QAction* chosen, const char* title);
+    void chooseUnits(QAction* chosen);
+    void applyTheme(const themes::Theme& theme);
+    void writeTextSet(const texts::TextSet& set);
 };

@@ -1,7 +1,7 @@
 // Start-up: the window's first appearance, before it is shown.
 #include "Form1.h"
 
-#include "localisation/platform.h"
+#include "app/Form1_platform.h"
 #include "localisation/texts.h"
 
 namespace {
@@ -16,10 +16,6 @@ void centreInWindow(QWidget* label, int innerWidth) {
     label->move(qRound(left), label->y());
 }
 
-bool isItalianMonday(const QString& name) {
-    return name == u"lunedì" || name == u"lunedí";
-}
-
 } // namespace
 
 void Form1::Form_Load() {
@@ -28,7 +24,7 @@ void Form1::Form_Load() {
     centreInWindow(BMRLabel, innerWidth);
     centreInWindow(DCNLabel, innerWidth);
 
-    // An Italian locale whose week starts on Monday names that day so; any other gets English.
-    writeTextSet(isItalianMonday(weekday::firstDayName()) ? kItalian : kEnglishAtStartup);
+    const texts::Language language = texts::startLanguage(platform::firstWeekdayName());
+    writeTextSet(language == texts::Language::Italian ? texts::kItalian : texts::kEnglishAtStartup);
     UpdateUnitLabels();
 }

@@ -3,7 +3,7 @@
 // back with Backspace in turn keeps the inputs valid and the state the same. A second case
 // also lets the window repaint after every key.
 #include "app/Form1.h"
-#include "app/application.h"
+#include "app/Form1_application.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,10 @@
 // The program's start-up as main() does it, ending after the window's first frame. With
 // --size it prints the window's size instead, for the floor program to copy.
 #include "app/Form1.h"
-#include "app/application.h"
+#include "app/Form1_application.h"
 #include "first_frame.h"
 
 #include <QApplication>
-#include <QScreen>
-#include <QStyle>
 
 #include <cstdio>
 #include <cstring>
@@ -19,9 +17,7 @@ int main(int argc, char* argv[]) {
         std::printf("%d %d\n", window.width(), window.height());
         return 0;
     }
-    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                           window.screen()->availableGeometry()));
     new EndAfterFirstFrame(&window);
-    window.show();
+    showAtStart(window);
     return app.exec();
 }

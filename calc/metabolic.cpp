@@ -24,45 +24,57 @@ bool isFiniteSingle(std::string_view text) {
     return value && std::isfinite(*value);
 }
 
-struct HarrisRow {
-    double c0, c1, c2, c3;
+// Age, weight and height as singles, in the units typed, and the sex: what the Harris-Benedict
+// and Mifflin-St Jeor rows read. Nothing when a box does not convert or no sex is chosen.
+struct Person {
+    float age, weight, height;
+    bool male;
 };
 
-std::optional<float> harrisBenedict(const Inputs& in) {
+std::optional<Person> personFrom(const Inputs& in) {
     const std::optional<float> a = singleFrom(in.text[Age]);
     const std::optional<float> w = singleFrom(in.text[Weight]);
     const std::optional<float> h = singleFrom(in.text[Height]);
     if (!a || !w || !h || in.sex == Sex::None)
         return std::nullopt;
+    return Person{*a, *w, *h, in.sex == Sex::Male};
+}
+
+struct HarrisRow {
+    double c0, c1, c2, c3;
+};
+
+std::optional<float> harrisBenedict(const Inputs& in) {
+    const std::optional<Person> p = personFrom(in);
+    if (!p)
+        return std::nullopt;
     static constexpr HarrisRow maleMetric{66.5, 13.75, 5.003, 6.755};
     static constexpr HarrisRow femaleMetric{655.1, 9.563, 1.85, 4.676};
     static constexpr HarrisRow maleImperial{66, 6.23, 12.7, 6.76};
     static constexpr HarrisRow femaleImperial{655, 4.35, 4.7, 4.676};
-    const bool male = in.sex == Sex::Male;
-    const HarrisRow& row = in.units == UnitSystem::Metric ? (male ? maleMetric : femaleMetric)
-                                                          : (male ? maleImperial : femaleImperial);
-    float bmr = toSingle(row.c1 * *w + row.c0 + row.c2 * *h);
-    bmr = toSingle(bmr - row.c3 * *a);
+    const HarrisRow& row = in.units == UnitSystem::Metric
+                               ? (p->male ? maleMetric : femaleMetric)
+                               : (p->male ? maleImperial : femaleImperial);
+    float bmr = toSingle(row.c1 * p->weight + row.c0 + row.c2 * p->height);
+    bmr = toSingle(bmr - row.c3 * p->age);
     return std::nearbyint(bmr);
 }
 
 std::optional<float> mifflinStJeor(const Inputs& in) {
-    const std::optional<float> w = singleFrom(in.text[Weight]);
-    const std::optional<float> h = singleFrom(in.text[Height]);
-    const std::optional<float> a = singleFrom(in.text[Age]);
-    if (!w || !h || !a || in.sex == Sex::None)
+    const std::optional<Person> p = personFrom(in);
+    if (!p)
         return std::nullopt;
+    const float w = p->weight, h = p->height;
     // 5·A, and 10·W where it is formed from the typed weight, are products of singles.
-    const float fiveA = 5.0f * *a;
-    const float tenW = 10.0f * *w;
-    const bool male = in.sex == Sex::Male;
+    const float fiveA = 5.0f * p->age;
+    const float tenW = 10.0f * w;
     double bmr;
     if (in.units == UnitSystem::Metric)
-        bmr = male ? tenW + 6.25 * *h - fiveA + 5 : tenW + 6.25 * *h - fiveA - 161;
-    else if (male)
-        bmr = 10 * (*w / kPoundsPerKilogram) + 6.25 * (*h / kInchesPerCentimetre) - fiveA + 5;
+        bmr = p->male ? tenW + 6.25 * h - fiveA + 5 : tenW + 6.25 * h - fiveA - 161;
+    else if (p->male)
+        bmr = 10 * (w / kPoundsPerKilogram) + 6.25 * (h / kInchesPerCentimetre) - fiveA + 5;
     else
-        bmr = tenW / kPoundsPerKilogram + (6.25 * *h) / kInchesPerCentimetre - fiveA - 161;
+        bmr = tenW / kPoundsPerKilogram + (6.25 * h) / kInchesPerCentimetre - fiveA - 161;
     return toSingle(bmr);
 }
 

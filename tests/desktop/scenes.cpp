@@ -1,8 +1,7 @@
 #include "scenes.h"
 
 #include "app/Form1.h"
-#include "localisation/platform.h"
-#include "options/web.h"
+#include "app/Form1_platform.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,9 +10,9 @@
 namespace scenes {
 
 void quietPlatform() {
-    weekday::setSource([] { return QString("Monday"); });
-    browser::setOpener([](const QString&) { return true; });
-    messagebox::setShower([](QWidget*, const QString&, const QString&) {});
+    platform::firstWeekdayName.replace([] { return QString("Monday"); });
+    platform::openBrowser.replace([](const QString&) { return true; });
+    platform::showMessage.replace([](QWidget*, const QString&, const QString&) {});
 }
 
 void typeInputs(Form1& form) {

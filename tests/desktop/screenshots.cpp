@@ -6,7 +6,7 @@
 #include "scenes.h"
 
 #include "app/Form1.h"
-#include "app/application.h"
+#include "app/Form1_application.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,8 @@
 // What a screen reader finds in the window: it walks the accessibility tree from the window down,
 // as assistive technology does, and reads the names and descriptions there.
 #include "app/Form1.h"
-#include "app/application.h"
+#include "app/Form1_application.h"
+#include "reference.h"
 #include "scenes.h"
 
 #include <QAccessible>
@@ -46,24 +47,17 @@ class AccessibilityTest : public QObject {
 
     void names_data() {
         QTest::addColumn<int>("languageCommands");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QString>("firstLevel");
-        QTest::newRow("english at start")
-            << 0 << QStringList{"Age", "Weight [Kg]", "Height [Cm]", "Fat %", "Activity level"}
-            << "Sedentary";
-        QTest::newRow("italian by command")
-            << 1
-            << QStringList{"Età", "Peso [Kg]", "Altezza [Cm]", "Grasso %", "Livello di attività"}
-            << "Sedentario";
-        QTest::newRow("english again")
-            << 2 << QStringList{"Age", "Weight [Kg]", "Height [Cm]", "Fat %", "Activity level"}
-            << "Sedentary";
+        QTest::addColumn<QStringList>("texts"); // the fifteen language texts
+        QTest::newRow("english at start") << 0 << reference::kEnglishAtStart;
+        QTest::newRow("italian by command") << 1 << reference::kItalian;
+        QTest::newRow("english again") << 2 << reference::kEnglishByCommand;
     }
 
     void names() {
         QFETCH(int, languageCommands);
-        QFETCH(QStringList, boxes);
-        QFETCH(QString, firstLevel);
+        QFETCH(QStringList, texts);
+        const QStringList boxes = texts.mid(2, 5);
+        const QString firstLevel = texts[10];
 
         Form1 form;
         form.show();

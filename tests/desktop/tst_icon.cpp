@@ -1,7 +1,7 @@
 // The program's icon: the window's and the application's, compiled in from the XPM, and the PNG
 // that the build derives for the desktop's icon theme.
 #include "app/Form1.h"
-#include "app/application.h"
+#include "app/Form1_application.h"
 #include "resources/palette16.h"
 #include "scenes.h"
 

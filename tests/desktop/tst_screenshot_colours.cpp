@@ -1,7 +1,8 @@
 // The colours of a picture of the window, sampled on the window's ground, a band, a level button
 // and an input box, against the colours the window has at start and in each sex's theme.
 #include "app/Form1.h"
-#include "app/application.h"
+#include "app/Form1_application.h"
+#include "reference.h"
 #include "scenes.h"
 
 #include <QTest>
@@ -92,26 +93,21 @@ class ScreenshotColoursTest : public QObject {
         QTest::addColumn<int>("part");
         QTest::addColumn<int>("row");
         QTest::addColumn<QRgb>("expected");
-        struct Theme {
-            const char* name;
-            Scene scene;
-            QRgb window, levelButtons, bands, boxes;
-        };
-        const Theme themes[] = {
-            {"start", Scene::Start, 0x404040, 0x808080, 0x404040, 0x808080},
-            {"male", Scene::Male, 0xC0FFFF, 0x00C0C0, 0x008080, 0x80FFFF},
-            {"female", Scene::Female, 0xFFC0FF, 0xFF00FF, 0xFF80FF, 0xFFC0C0},
-        };
-        for (const Theme& theme : themes) {
-            auto row = [&](const char* part, Part which, int index, QRgb colour) {
-                QTest::addRow("%s %s %d", theme.name, part, index)
-                    << theme.scene << int(which) << index << (colour | 0xFF000000);
+        const std::pair<Scene, const reference::Theme*> themes[] = {
+            {Scene::Start, &reference::kStart},
+            {Scene::Male, &reference::kMale},
+            {Scene::Female, &reference::kFemale}};
+        for (const auto& [scene, theme] : themes) {
+            auto row = [&, scene = scene, theme = theme](const char* part, Part which, int index,
+                                                         const QColor& colour) {
+                QTest::addRow("%s %s %d", theme->name, part, index)
+                    << scene << int(which) << index << colour.rgb();
             };
-            row("window", Part::Window, 0, theme.window);
+            row("window", Part::Window, 0, theme->window);
             for (int i : {0, 4}) {
-                row("band", Part::Band, i, theme.bands);
-                row("level button", Part::LevelButton, i, theme.levelButtons);
-                row("box", Part::Box, i, theme.boxes);
+                row("band", Part::Band, i, theme->bands);
+                row("level button", Part::LevelButton, i, theme->levelButtons);
+                row("box", Part::Box, i, theme->boxes);
             }
         }
     }

@@ -2,10 +2,10 @@
 // window, each followed by a check of everything that must hold between events. The run is
 // seeded; set VENTRIMO_SEED to replay the seed a failure prints.
 #include "app/Form1.h"
-#include "app/application.h"
+#include "app/Form1_application.h"
+#include "app/Form1_platform.h"
 #include "calc/metabolic.h"
-#include "localisation/platform.h"
-#include "options/web.h"
+#include "reference.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -82,13 +82,13 @@ void RandomUser::initTestCase() {
     random.seed(seed);
     qInfo("seed %llu (set VENTRIMO_SEED to replay)", static_cast<unsigned long long>(seed));
     prepareApplication();
-    weekday::setSource([] { return QString("Sunday"); });
-    browser::setOpener([this](const QString& address) {
+    platform::firstWeekdayName.replace([] { return QString("Sunday"); });
+    platform::openBrowser.replace([this](const QString& address) {
         ++browserStarts;
         lastAddress = address;
         return chance(0.5); // a browser that fails to start must not matter either
     });
-    messagebox::setShower([this](QWidget*, const QString& title, const QString&) {
+    platform::showMessage.replace([this](QWidget*, const QString& title, const QString&) {
         ++disclaimers;
         lastDisclaimerTitle = title;
     });
@@ -96,9 +96,9 @@ void RandomUser::initTestCase() {
 
 void RandomUser::cleanupTestCase() {
     form.reset();
-    weekday::setSource({});
-    browser::setOpener({});
-    messagebox::setShower({});
+    platform::firstWeekdayName.replace({});
+    platform::openBrowser.replace({});
+    platform::showMessage.replace({});
 }
 
 void RandomUser::openWindow() {
@@ -217,12 +217,13 @@ void RandomUser::nextEvent() {
         const int startsBefore = browserStarts, disclaimersBefore = disclaimers;
         action->trigger();
         if (action == form->WEB)
-            QVERIFY2(browserStarts == startsBefore + 1 && lastAddress == kWebAddress,
+            QVERIFY2(browserStarts == startsBefore + 1 && lastAddress == reference::kWebAddress,
                      qPrintable("the web command hands the address over once" + context()));
         if (action == form->Disclaimer) {
-            const bool italian = form->Option1->text().trimmed() == "Lui";
-            QVERIFY2(disclaimers == disclaimersBefore + 1 &&
-                         lastDisclaimerTitle == (italian ? "ATTENZIONE" : "WARNING"),
+            const bool italian = form->Option1->text() == reference::kItalian[0];
+            const reference::Box& box =
+                italian ? reference::kItalianDisclaimer : reference::kEnglishDisclaimer;
+            QVERIFY2(disclaimers == disclaimersBefore + 1 && lastDisclaimerTitle == box.title,
                      qPrintable("the disclaimer shows once, in the window's language" + context()));
         }
     } else if (kind < 99) {
@@ -245,7 +246,7 @@ QString RandomUser::brokenProperty() {
     if (form->cmkg->isChecked() == form->InchPound->isChecked())
         return "not exactly one unit mark";
     for (int i = 0; i < 5; ++i) {
-        if (form->text[i]->text().size() > ventrimo::kBoxMaxLength[i])
+        if (form->text[std::size_t(i)]->text().size() > reference::kMaxLengths[i])
             return "box " + QString::number(i) + " holds more than its maximum length";
     }
     if (changesThisEvent > kMostChangesAnEvent)
@@ -262,19 +263,7 @@ QString RandomUser::brokenProperty() {
         return {}; // nothing has refreshed the new window yet: it shows its layout texts
     refreshed = true;
 
-    ventrimo::Inputs inputs;
-    for (int i = 0; i < 5; ++i) {
-        inputs.text[i] = form->text[i]->text().toStdString();
-        inputs.activityTag[i] = form->Command1[i]->Tag.toStdString();
-    }
-    inputs.formula = form->Herris->isChecked()  ? ventrimo::Formula::HarrisBenedict
-                     : form->Katch->isChecked() ? ventrimo::Formula::KatchMcArdle
-                                                : ventrimo::Formula::MifflinStJeor;
-    inputs.sex = form->Option1->isChecked()   ? ventrimo::Sex::Male
-                 : form->Option2->isChecked() ? ventrimo::Sex::Female
-                                              : ventrimo::Sex::None;
-    inputs.units =
-        form->cmkg->isChecked() ? ventrimo::UnitSystem::Metric : ventrimo::UnitSystem::Imperial;
+    const ventrimo::Inputs inputs = form->currentInputs();
 
     if (visible != form->InputsValid())
         return visible ? "results shown for invalid inputs" : "results hidden for valid inputs";

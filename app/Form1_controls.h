@@ -50,9 +50,3 @@ QColor backColor(const QWidget* control);
 void setBackColor(QWidget* control, const QColor& colour);
 QColor foreColor(const QWidget* control);
 void setForeColor(QWidget* control, const QColor& colour);
-
-// A colour as the 32-bit integer that stores it: red in the low byte, then green, then blue.
-inline unsigned storedColour(const QColor& colour) {
-    return static_cast<unsigned>(colour.red()) | static_cast<unsigned>(colour.green()) << 8 |
-           static_cast<unsigned>(colour.blue()) << 16;
-}

@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "Form1_controls.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -66,14 +66,22 @@ Rectangle::Rectangle(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+namespace {
+
+void setRoleColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+}
+
+} // namespace
+
 QColor backColor(const QWidget* control) {
     return control->palette().color(control->backgroundRole());
 }
 
 void setBackColor(QWidget* control, const QColor& colour) {
-    QPalette palette = control->palette();
-    palette.setColor(control->backgroundRole(), colour);
-    control->setPalette(palette);
+    setRoleColour(control, control->backgroundRole(), colour);
     // A push button paints its own face from the palette; everything else is filled.
     if (!qobject_cast<QPushButton*>(control))
         control->setAutoFillBackground(true);
@@ -84,7 +92,5 @@ QColor foreColor(const QWidget* control) {
 }
 
 void setForeColor(QWidget* control, const QColor& colour) {
-    QPalette palette = control->palette();
-    palette.setColor(control->foregroundRole(), colour);
-    control->setPalette(palette);
+    setRoleColour(control, control->foregroundRole(), colour);
 }

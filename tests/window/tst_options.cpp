@@ -5,21 +5,12 @@
 
 namespace {
 
-struct ThemeColours {
-    QColor window, buttons, bands, boxes, dcnText;
-};
-
-const ThemeColours kMale = {QColor("#C0FFFF"), QColor("#00C0C0"), QColor("#008080"),
-                            QColor("#80FFFF"), QColor("#000080")};
-const ThemeColours kFemale = {QColor("#FFC0FF"), QColor("#FF00FF"), QColor("#FF80FF"),
-                              QColor("#FFC0C0"), QColor("#800080")};
-
-void verifyTheme(const Form1& f, const ThemeColours& theme) {
+void verifyTheme(const Form1& f, const reference::Theme& theme) {
     QCOMPARE(backColor(f.centralWidget()), theme.window);
     QCOMPARE(backColor(f.Option1), theme.window);
     QCOMPARE(backColor(f.Option2), theme.window);
-    for (int i = 0; i < 5; ++i) {
-        QCOMPARE(backColor(f.Command1[i]), theme.buttons);
+    for (std::size_t i = 0; i < 5; ++i) {
+        QCOMPARE(backColor(f.Command1[i]), theme.levelButtons);
         QCOMPARE(backColor(f.Shape[i]), theme.bands);
         QCOMPARE(backColor(f.text[i]), theme.boxes);
     }
@@ -45,7 +36,6 @@ class OptionsTest : public QObject {
     void unitChoice_data();
     void unitChoice();
     void unitSwitchReadsTheSameDigitsInOtherUnits();
-    void storedColours();
     void sexThemes();
     void leiThenLuiEqualsLui();
     void themeIsPainted();
@@ -59,15 +49,9 @@ void OptionsTest::formulaChoice_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("bmr");
-    QTest::newRow("Mifflin") << "Mifflin"
-                             << "Mifflin-St Jeor "
-                             << "BMR  1780 Cal";
-    QTest::newRow("Herris") << "Herris"
-                            << "Herris-Benedict"
-                            << "BMR  1864 Cal";
-    QTest::newRow("Katch") << "Katch"
-                           << "Katch-McArdle"
-                           << "BMR  1752 Cal";
+    QTest::newRow("Mifflin") << "Mifflin" << reference::kFormulaItems[0] << "BMR  1780 Cal";
+    QTest::newRow("Herris") << "Herris" << reference::kFormulaItems[1] << "BMR  1864 Cal";
+    QTest::newRow("Katch") << "Katch" << reference::kFormulaItems[2] << "BMR  1752 Cal";
 }
 
 void OptionsTest::formulaChoice() {
@@ -91,10 +75,10 @@ void OptionsTest::formulaChoice() {
 void OptionsTest::choosingTheCurrentFormulaRewritesTheTitle() {
     WindowFixture w;
     Form1& f = *w.form;
-    QCOMPARE(f.Formula->title(), "Mifflin-St Jeor");
+    QCOMPARE(f.Formula->title(), reference::kMenuBar[0]);
     f.Mifflin->trigger();
     QVERIFY(f.Mifflin->isChecked() && !f.Herris->isChecked() && !f.Katch->isChecked());
-    QCOMPARE(f.Formula->title(), "Mifflin-St Jeor ");
+    QCOMPARE(f.Formula->title(), reference::kFormulaItems[0]);
     QVERIFY(w.resultsHidden()); // the refresh ran, on inputs that are not valid
 }
 
@@ -118,16 +102,20 @@ void OptionsTest::formulaChoiceWithInvalidInputsHidesWithoutComputing() {
     f.Herris->trigger();
     QVERIFY(w.resultsHidden());
     QCOMPARE(f.text[1]->text(), "70.5");
-    QCOMPARE(f.BMRLabel->text(), "28/04/2012");
+    QCOMPARE(f.BMRLabel->text(), reference::kBuildDate);
 }
 
 void OptionsTest::unitChoice_data() {
     QTest::addColumn<bool>("imperial");
     QTest::addColumn<QStringList>("expected"); // weight tip, height tip, title, captions
-    QTest::newRow("Cm ; Kg") << false
-                             << QStringList{"Kg", "Cm", "Cm;Kg", "Weight [Kg]", "Height [Cm]"};
-    QTest::newRow("Inches ; Pounds")
-        << true << QStringList{"Pounds", "Inch.", "Inch.;Pound", "Weight [Lb]", "Height [In]"};
+    for (const reference::UnitCaptions& row : reference::kUnitCaptions) {
+        if (row.italian)
+            continue; // the window starts in English here
+        QTest::newRow(qPrintable(reference::kUnitItems[row.imperial]))
+            << row.imperial
+            << (row.imperial ? reference::kImperialChoice : reference::kMetricChoice) +
+                   QStringList{row.weight, row.height};
+    }
 }
 
 void OptionsTest::unitChoice() {
@@ -135,7 +123,7 @@ void OptionsTest::unitChoice() {
     QFETCH(QStringList, expected);
     WindowFixture w;
     Form1& f = *w.form;
-    QCOMPARE(f.Units->title(), "Cm ; Kg");
+    QCOMPARE(f.Units->title(), reference::kMenuBar[1]);
     (imperial ? f.InchPound : f.cmkg)->trigger();
     QCOMPARE(f.cmkg->isChecked(), !imperial);
     QCOMPARE(f.InchPound->isChecked(), imperial);
@@ -159,20 +147,7 @@ void OptionsTest::unitSwitchReadsTheSameDigitsInOtherUnits() {
     QCOMPARE(f.DPNlabel->text(), "DPN  38 Grm");
     f.cmkg->trigger();
     QCOMPARE((QStringList{f.BMRLabel->text(), f.DCNLabel->text(), f.DPNlabel->text()}), metric);
-    QCOMPARE(f.Units->title(), "Cm;Kg");
-}
-
-void OptionsTest::storedColours() {
-    QCOMPARE(storedColour(QColor("#C0FFFF")), 16777152u);
-    QCOMPARE(storedColour(QColor("#FFC0FF")), 16761087u);
-    QCOMPARE(storedColour(QColor("#00C0C0")), 12632064u);
-    QCOMPARE(storedColour(QColor("#FF00FF")), 16711935u);
-    QCOMPARE(storedColour(QColor("#008080")), 8421376u);
-    QCOMPARE(storedColour(QColor("#FF80FF")), 16744703u);
-    QCOMPARE(storedColour(QColor("#80FFFF")), 16777088u);
-    QCOMPARE(storedColour(QColor("#FFC0C0")), 12632319u);
-    QCOMPARE(storedColour(QColor("#000080")), 8388608u);
-    QCOMPARE(storedColour(QColor("#800080")), 8388736u);
+    QCOMPARE(f.Units->title(), reference::kMetricChoice[2]);
 }
 
 void OptionsTest::sexThemes() {
@@ -180,32 +155,32 @@ void OptionsTest::sexThemes() {
     Form1& f = *w.form;
     w.clickOption(f.Option1);
     QVERIFY(f.Option1->isChecked() && !f.Option2->isChecked() && !f.Option3->isChecked());
-    verifyTheme(f, kMale);
+    verifyTheme(f, reference::kMale);
     QVERIFY(w.resultsHidden());
     const QColor untouched = foreColor(f.BMRLabel);
     w.clickOption(f.Option2);
     QVERIFY(f.Option2->isChecked() && !f.Option1->isChecked());
-    verifyTheme(f, kFemale);
+    verifyTheme(f, reference::kFemale);
     QCOMPARE(foreColor(f.BMRLabel), untouched);
     QCOMPARE(foreColor(f.Label[0]), untouched);
-    QCOMPARE(backColor(f.Option3), QColor("#804000"));
+    QCOMPARE(backColor(f.Option3), reference::kOption3Back);
 }
 
 void OptionsTest::leiThenLuiEqualsLui() {
     WindowFixture w;
     w.clickOption(w.form->Option2);
     w.clickOption(w.form->Option1);
-    verifyTheme(*w.form, kMale);
+    verifyTheme(*w.form, reference::kMale);
 }
 
 void OptionsTest::themeIsPainted() {
     WindowFixture w;
     Form1& f = *w.form;
     w.clickOption(f.Option2);
-    QCOMPARE(paintedAt(f.centralWidget(), QPoint(180, 500)), kFemale.window);
-    QCOMPARE(paintedAt(f.Shape[2], QPoint(5, 5)), kFemale.bands);
-    QCOMPARE(paintedAt(f.text[1], QPoint(8, 14)), kFemale.boxes);
-    QCOMPARE(paintedAt(f.Command1[0], QPoint(10, 12)), kFemale.buttons);
+    QCOMPARE(paintedAt(f.centralWidget(), QPoint(180, 500)), reference::kFemale.window);
+    QCOMPARE(paintedAt(f.Shape[2], QPoint(5, 5)), reference::kFemale.bands);
+    QCOMPARE(paintedAt(f.text[1], QPoint(8, 14)), reference::kFemale.boxes);
+    QCOMPARE(paintedAt(f.Command1[0], QPoint(10, 12)), reference::kFemale.levelButtons);
 }
 
 void OptionsTest::switchingSexRecomputes() {
@@ -224,7 +199,7 @@ void OptionsTest::themeSurvivesTheLanguageCommand() {
     WindowFixture w;
     w.clickOption(w.form->Option2);
     w.form->ItaEng->trigger();
-    verifyTheme(*w.form, kFemale);
+    verifyTheme(*w.form, reference::kFemale);
     QVERIFY(w.form->Option2->isChecked());
 }
 
@@ -236,7 +211,7 @@ void OptionsTest::webStartsOncePerChoice() {
     f.WEB->trigger();
     f.WEB->trigger();
     f.WEB->trigger();
-    QCOMPARE(w.openedAddresses, QStringList(3, kWebAddress));
+    QCOMPARE(w.openedAddresses, QStringList(3, reference::kWebAddress));
     QCOMPARE(f.BMRLabel->text(), "BMR  1780 Cal");
     QVERIFY(w.resultsShown());
 }

@@ -20,48 +20,6 @@ QStringList languageTexts(const Form1& f) {
     return texts;
 }
 
-const QString kSeventeen(17, ' ');
-const QString kSixteen(16, ' ');
-
-const QStringList kItalian = {"Lui",
-                              kSeventeen + "Lei",
-                              "Età",
-                              "Peso [Kg]",
-                              "Altezza [Cm]",
-                              "Grasso %",
-                              "Livello di attività",
-                              "Fabbisogno calorico giornaliero a riposo",
-                              "Fabbisogno calorico giornaliero in base allo stile di vita",
-                              "Fabbisogno proteico giornaliero",
-                              "Sedentario",
-                              "Poca attività fisica",
-                              "Attività fisica moderata",
-                              "Sportivo o attività fisica frequente",
-                              "Sport agonistico o quotidiana manovalanza pesante"};
-
-const QStringList kEnglish = {"Him",
-                              kSeventeen + "Her",
-                              "Age",
-                              "Weight [Kg]",
-                              "Height [Cm]",
-                              "Fat %",
-                              "Activity level",
-                              "Daily caloric need at total rest",
-                              "Daily caloric need adjusted for usual lifestyle",
-                              "Daily proteic requirment",
-                              "Sedentary",
-                              "Little physical activity",
-                              "Moderate physical activity ",
-                              "Hard physical activity",
-                              "Professional athelete or daily heavy manual labor"};
-
-QStringList englishByCommand() {
-    QStringList texts = kEnglish;
-    texts[1] = kSixteen + "Her";
-    texts[9] = "Daily proteic requirement";
-    return texts;
-}
-
 } // namespace
 
 class LocalisationTest : public QObject {
@@ -101,17 +59,17 @@ void LocalisationTest::startLanguageFromTheFirstWeekday() {
     QFETCH(QString, weekday);
     QFETCH(bool, italian);
     WindowFixture w(weekday);
-    QCOMPARE(languageTexts(*w.form), italian ? kItalian : kEnglish);
+    QCOMPARE(languageTexts(*w.form), italian ? reference::kItalian : reference::kEnglishAtStart);
 }
 
 void LocalisationTest::startUpComputesNothing() {
     WindowFixture w;
-    QCOMPARE(w.form->DPNlabel->text(), "Brought 2 u by Quillan");
-    QCOMPARE(w.form->BMRLabel->text(), "28/04/2012");
-    QCOMPARE(w.form->DCNLabel->text(), kWebAddress);
+    QCOMPARE(w.form->DPNlabel->text(), reference::kCredit);
+    QCOMPARE(w.form->BMRLabel->text(), reference::kBuildDate);
+    QCOMPARE(w.form->DCNLabel->text(), reference::kWebAddress);
     QVERIFY(w.resultsShown());
-    QCOMPARE(w.form->windowTitle(), "Ventrimo");
-    QCOMPARE(w.form->Formula->title(), "Mifflin-St Jeor");
+    QCOMPARE(w.form->windowTitle(), reference::kTitle);
+    QCOMPARE(w.form->Formula->title(), reference::kMenuBar[0]);
 }
 
 void LocalisationTest::startUpFromTheRealLocale_data() {
@@ -146,7 +104,7 @@ void LocalisationTest::startUpFromTheRealLocale() {
 void LocalisationTest::languageCommandFromItalian() {
     WindowFixture w(u"lunedì"_qs);
     w.form->ItaEng->trigger();
-    QCOMPARE(languageTexts(*w.form), englishByCommand());
+    QCOMPARE(languageTexts(*w.form), reference::kEnglishByCommand);
     w.form->InchPound->trigger();
     QCOMPARE(w.form->Label[1]->text(), "Weight [Lb]");
 }
@@ -154,9 +112,9 @@ void LocalisationTest::languageCommandFromItalian() {
 void LocalisationTest::languageCommandTwiceFromEnglish() {
     WindowFixture w;
     w.form->ItaEng->trigger();
-    QCOMPARE(languageTexts(*w.form), kItalian);
+    QCOMPARE(languageTexts(*w.form), reference::kItalian);
     w.form->ItaEng->trigger();
-    QCOMPARE(languageTexts(*w.form), englishByCommand());
+    QCOMPARE(languageTexts(*w.form), reference::kEnglishByCommand);
 }
 
 void LocalisationTest::languageCommandKeepsResultsAndChoices() {
@@ -174,10 +132,10 @@ void LocalisationTest::languageCommandKeepsResultsAndChoices() {
     QVERIFY(f.Katch->isChecked());
     QVERIFY(f.InchPound->isChecked());
     QCOMPARE(f.text[1]->text(), "176");
-    QCOMPARE(f.Label[1]->text(), "Peso [Lb]");
-    QCOMPARE(f.Label[2]->text(), "Altezza [In]");
-    QCOMPARE(f.text[1]->toolTip(), "Pounds");
-    QCOMPARE(f.Units->title(), "Inch.;Pound");
+    QCOMPARE(f.Label[1]->text(), reference::kUnitCaptions[2].weight);
+    QCOMPARE(f.Label[2]->text(), reference::kUnitCaptions[2].height);
+    QCOMPARE(f.text[1]->toolTip(), reference::kImperialChoice[0]);
+    QCOMPARE(f.Units->title(), reference::kImperialChoice[2]);
 }
 
 void LocalisationTest::unitCaptions_data() {
@@ -185,14 +143,11 @@ void LocalisationTest::unitCaptions_data() {
     QTest::addColumn<bool>("imperial");
     QTest::addColumn<QString>("weight");
     QTest::addColumn<QString>("height");
-    QTest::newRow("Italian metric") << u"lunedì"_qs << false << "Peso [Kg]"
-                                    << "Altezza [Cm]";
-    QTest::newRow("Italian imperial") << u"lunedì"_qs << true << "Peso [Lb]"
-                                      << "Altezza [In]";
-    QTest::newRow("English metric") << "Monday" << false << "Weight [Kg]"
-                                    << "Height [Cm]";
-    QTest::newRow("English imperial") << "Monday" << true << "Weight [Lb]"
-                                      << "Height [In]";
+    for (const reference::UnitCaptions& row : reference::kUnitCaptions)
+        QTest::addRow("%s %s", row.italian ? "Italian" : "English",
+                      row.imperial ? "imperial" : "metric")
+            << (row.italian ? u"lunedì"_qs : u"Monday"_qs) << row.imperial << row.weight
+            << row.height;
 }
 
 void LocalisationTest::unitCaptions() {
@@ -210,25 +165,20 @@ void LocalisationTest::unitCaptionsTrimTheLanguageWord() {
     WindowFixture w;
     w.form->Option1->setText("  Lui ");
     w.form->UpdateUnitLabels();
-    QCOMPARE(w.form->Label[1]->text(), "Peso [Kg]");
+    QCOMPARE(w.form->Label[1]->text(), reference::kUnitCaptions[0].weight);
     w.form->Option1->setText("Lei");
     w.form->UpdateUnitLabels();
-    QCOMPARE(w.form->Label[1]->text(), "Peso [Kg]"); // neither word: left as it was
+    QCOMPARE(w.form->Label[1]->text(), reference::kUnitCaptions[0].weight); // left as it was
 }
 
 void LocalisationTest::disclaimer_data() {
     QTest::addColumn<QString>("weekday");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
-    QTest::newRow("Italian")
-        << u"lunedì"_qs << "ATTENZIONE"
-        << "I dati prodotti da questo software hanno carattere puramente didattico\r"
-           "e non devono assolutamente sostituire le indicazioni fornite da un medico !";
-    QTest::newRow("English")
-        << "Monday"
-        << "WARNING"
-        << "All info provided by this software is offered for educational purposes only\r"
-           "and is not intended to replace the guidance of a healthcare professional !";
+    QTest::newRow("Italian") << u"lunedì"_qs << reference::kItalianDisclaimer.title
+                             << reference::kItalianDisclaimer.message;
+    QTest::newRow("English") << u"Monday"_qs << reference::kEnglishDisclaimer.title
+                             << reference::kEnglishDisclaimer.message;
 }
 
 void LocalisationTest::disclaimer() {
@@ -259,7 +209,7 @@ void LocalisationTest::realDisclaimerBoxShowsTwoLinesAndOneButton() {
         noIcon = box->icon() == QMessageBox::NoIcon;
         box->button(QMessageBox::Ok)->click();
     });
-    messagebox::show(nullptr, "WARNING", "first line\rsecond line");
+    platform::showMessage(nullptr, "WARNING", "first line\rsecond line");
     QCOMPARE(shownTitle, "WARNING");
     QCOMPARE(shownText, "first line\nsecond line");
     QCOMPARE(buttons, 1);

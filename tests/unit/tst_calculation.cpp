@@ -1,5 +1,6 @@
 // The formulas, the validity of the inputs and the tidying of the boxes, as pure functions.
 #include "calc/metabolic.h"
+#include "reference.h"
 
 #include <QtTest>
 
@@ -8,14 +9,15 @@ using namespace ventrimo;
 Q_DECLARE_METATYPE(ventrimo::Formula)
 Q_DECLARE_METATYPE(ventrimo::Sex)
 Q_DECLARE_METATYPE(ventrimo::UnitSystem)
+Q_DECLARE_METATYPE(reference::Case)
 
 namespace {
 
 Inputs inputs(Formula formula, Sex sex, UnitSystem units, const QStringList& boxes) {
     Inputs in;
     for (int i = 0; i < 5; ++i) {
-        in.text[i] = boxes.value(i).toStdString();
-        in.activityTag[i] = std::string(kActivityTags[i]);
+        in.text[std::size_t(i)] = boxes.value(i).toStdString();
+        in.activityTag[std::size_t(i)] = reference::kLevelTags[i].toStdString();
     }
     in.formula = formula;
     in.sex = sex;
@@ -40,71 +42,29 @@ class CalculationTest : public QObject {
 };
 
 void CalculationTest::results_data() {
-    QTest::addColumn<Formula>("formula");
-    QTest::addColumn<Sex>("sex");
-    QTest::addColumn<UnitSystem>("units");
-    QTest::addColumn<QStringList>("boxes"); // age, weight, height, fat, level
-    QTest::addColumn<float>("bmr");
-    QTest::addColumn<float>("dcn");
-    QTest::addColumn<float>("dpn");
-
-    const auto mifflin = Formula::MifflinStJeor;
-    const auto harris = Formula::HarrisBenedict;
-    const auto katch = Formula::KatchMcArdle;
-    const auto male = Sex::Male, female = Sex::Female;
-    const auto metric = UnitSystem::Metric, imperial = UnitSystem::Imperial;
-
-    QTest::newRow("mifflin male metric level 3")
-        << mifflin << male << metric << QStringList{"30", "80", "180", "", "3"} << 1780.f << 2759.f
-        << 128.f;
-    QTest::newRow("mifflin male metric level 1")
-        << mifflin << male << metric << QStringList{"30", "80", "180", "", "1"} << 1780.f << 2136.f
-        << 96.f;
-    QTest::newRow("mifflin tie rounds to even")
-        << mifflin << male << metric << QStringList{"31", "50", "170", "", "2"} << 1412.f << 1942.f
-        << 70.f;
-    QTest::newRow("harris rounds before the activity factor")
-        << harris << male << metric << QStringList{"25", "62", "170", "", "5"} << 1601.f << 3042.f
-        << 136.f;
-    QTest::newRow("harris female metric")
-        << harris << female << metric << QStringList{"40", "60", "165", "", "2"} << 1347.f << 1852.f
-        << 72.f;
-    QTest::newRow("katch male metric")
-        << katch << male << metric << QStringList{"", "80", "", "20", "3"} << 1752.f << 2716.f
-        << 128.f;
-    QTest::newRow("katch female metric")
-        << katch << female << metric << QStringList{"", "80", "", "20", "3"} << 1752.f << 2716.f
-        << 112.f;
-    QTest::newRow("katch ignores the sex for the rate")
-        << katch << Sex::None << metric << QStringList{"", "80", "", "20", "3"} << 1752.f << 2716.f
-        << 112.f;
-    QTest::newRow("katch female imperial")
-        << katch << female << imperial << QStringList{"", "176", "", "20", "4"} << 1750.f << 3018.f
-        << 128.f;
-    QTest::newRow("mifflin male imperial")
-        << mifflin << male << imperial << QStringList{"30", "176", "71", "", "1"} << 1780.f
-        << 2137.f << 96.f;
-    QTest::newRow("mifflin female metric negative")
-        << mifflin << female << metric << QStringList{"99", "1", "1", "", "1"} << -640.f << -768.f
-        << 1.f;
-    QTest::newRow("decimal comma weight")
-        << mifflin << male << metric << QStringList{"30", "70,5", "180", "", "3"} << 1685.f
-        << 2612.f << 113.f;
+    QTest::addColumn<reference::Case>("row");
+    for (const reference::Case& row : reference::kCases)
+        QTest::newRow(row.name) << row;
 }
 
+// The boxes as the window leaves them, then the calculation and the captions it gives.
 void CalculationTest::results() {
-    QFETCH(Formula, formula);
-    QFETCH(Sex, sex);
-    QFETCH(UnitSystem, units);
-    QFETCH(QStringList, boxes);
-    QFETCH(float, bmr);
-    QFETCH(float, dcn);
-    QFETCH(float, dpn);
-    const std::optional<Results> results = Calculate(inputs(formula, sex, units, boxes));
+    QFETCH(reference::Case, row);
+    const Formula formula = row.formula == reference::Formula::Herris  ? Formula::HarrisBenedict
+                            : row.formula == reference::Formula::Katch ? Formula::KatchMcArdle
+                                                                       : Formula::MifflinStJeor;
+    const Sex sex = row.sex == reference::Sex::Male     ? Sex::Male
+                    : row.sex == reference::Sex::Female ? Sex::Female
+                                                        : Sex::None;
+    const Inputs in = Normalised(
+        inputs(formula, sex, row.imperial ? UnitSystem::Imperial : UnitSystem::Metric, row.boxes));
+    QVERIFY(InputsValid(in));
+    const std::optional<Results> results = Calculate(in);
     QVERIFY(results);
-    QCOMPARE(results->bmr, bmr);
-    QCOMPARE(results->dcn, dcn);
-    QCOMPARE(results->dpn, dpn);
+    QCOMPARE((QStringList{QString::fromStdString(ResultCaption("BMR ", results->bmr, " Cal")),
+                          QString::fromStdString(ResultCaption("DCN ", results->dcn, " Cal")),
+                          QString::fromStdString(ResultCaption("DPN ", results->dpn, " Grm"))}),
+             row.captions);
 }
 
 void CalculationTest::validity_data() {

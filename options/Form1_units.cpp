@@ -2,23 +2,25 @@
 // unit system.
 #include "app/Form1.h"
 
+#include "localisation/texts.h"
+
 #include <QAction>
 #include <QMenu>
 
-void Form1::chooseUnits(QAction* chosen, const QString& weightTip, const QString& heightTip,
-                        const QString& title) {
+void Form1::chooseUnits(QAction* chosen) {
     for (QAction* item : {cmkg, InchPound})
         item->setChecked(item == chosen);
-    text[1]->setToolTip(weightTip);
-    text[2]->setToolTip(heightTip);
-    Units->setTitle(title);
+    const texts::UnitChoice& choice = chosen == cmkg ? texts::kMetric : texts::kImperial;
+    text[1]->setToolTip(choice.weightTip);
+    text[2]->setToolTip(choice.heightTip);
+    Units->setTitle(choice.title);
     UpdateUnitLabels();
     RefreshResults();
 }
 
 void Form1::cmkg_Click() {
-    chooseUnits(cmkg, "Kg", "Cm", "Cm;Kg");
+    chooseUnits(cmkg);
 }
 void Form1::InchPound_Click() {
-    chooseUnits(InchPound, "Pounds", "Inch.", "Inch.;Pound");
+    chooseUnits(InchPound);
 }

@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 
 #include "calc/metabolic.h"
+#include "localisation/texts.h"
 
 #include <QAction>
 
@@ -16,11 +17,15 @@ std::string utf8(const QString& text) {
     return text.toStdString();
 }
 
+QString caption(const texts::ResultWords& words, float value) {
+    return QString::fromStdString(ventrimo::ResultCaption(words.prefix, value, words.suffix));
+}
+
 } // namespace
 
 ventrimo::Inputs Form1::currentInputs() const {
     ventrimo::Inputs inputs;
-    for (int i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < 5; ++i) {
         inputs.text[i] = utf8(text[i]->text());
         inputs.activityTag[i] = utf8(Command1[i]->Tag);
     }
@@ -47,12 +52,13 @@ void Form1::RefreshResults() {
     setResultsVisible(InputsValid());
 }
 
-// Writes a box the user may be typing in, keeping the caret where it was.
-void Form1::rewriteBox(QLineEdit* box, const QString& newText) {
-    if (box->text() == newText)
+// Writes a box the user may be typing in, keeping the caret where it was. Texts are compared
+// as the calculation reads them, in UTF-8.
+void Form1::rewriteBox(QLineEdit* box, const std::string& newText) {
+    if (utf8(box->text()) == newText)
         return;
     const int caret = box->cursorPosition();
-    box->setText(newText); // runs the nested refresh
+    box->setText(QString::fromStdString(newText)); // runs the nested refresh
     box->setCursorPosition(caret);
 }
 
@@ -64,9 +70,9 @@ void Form1::setResultsVisible(bool visible) {
 
 void Form1::Recalculate() {
     if (std::optional<std::string> level = ventrimo::ClampedLevel(utf8(text[4]->text())))
-        rewriteBox(text[4], QString::fromStdString(*level));
+        rewriteBox(text[4], *level);
     for (QLineEdit* box : text)
-        rewriteBox(box, QString(box->text()).replace(u'.', u','));
+        rewriteBox(box, ventrimo::WithDecimalCommas(utf8(box->text())));
 
     const std::optional<ventrimo::Results> results = ventrimo::Calculate(currentInputs());
     if (!results) {
@@ -78,13 +84,13 @@ void Form1::Recalculate() {
     // be no, when a "." that became a "," left a value such as "0,5".
     const bool shown = InputsValid();
     BMR = results->bmr;
-    BMRLabel->setText(QString::fromStdString(ventrimo::ResultCaption("BMR ", BMR, " Cal")));
+    BMRLabel->setText(caption(texts::kBmr, BMR));
     BMRLabel->setVisible(shown);
     DCN = results->dcn;
-    DCNLabel->setText(QString::fromStdString(ventrimo::ResultCaption("DCN ", DCN, " Cal")));
+    DCNLabel->setText(caption(texts::kDcn, DCN));
     DCNLabel->setVisible(shown);
     DPN = results->dpn;
-    DPNlabel->setText(QString::fromStdString(ventrimo::ResultCaption("DPN ", DPN, " Grm")));
+    DPNlabel->setText(caption(texts::kDpn, DPN));
     DPNlabel->setVisible(shown);
 }
 

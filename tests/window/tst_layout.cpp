@@ -8,7 +8,6 @@ class LayoutTest : public QObject {
 
   private slots:
     void windowIsFixedAndTitled();
-    void controlsStandWhereLaidOut_data();
     void controlsStandWhereLaidOut();
     void boxesRefuseTypingPastTheirLength_data();
     void boxesRefuseTypingPastTheirLength();
@@ -26,8 +25,9 @@ class LayoutTest : public QObject {
 
 void LayoutTest::windowIsFixedAndTitled() {
     WindowFixture w;
-    QCOMPARE(w.form->windowTitle(), "Ventrimo");
-    QCOMPARE(w.form->centralWidget()->size(), QSize(360, 506));
+    QCOMPARE(w.form->windowTitle(), reference::kTitle);
+    QCOMPARE(w.form->centralWidget()->size(),
+             QSize(reference::kClientWidth, reference::kClientHeight) / reference::kTwipsPerPixel);
     QCOMPARE(w.form->minimumSize(), w.form->maximumSize());
     const Qt::WindowFlags flags = w.form->windowFlags();
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
@@ -35,67 +35,40 @@ void LayoutTest::windowIsFixedAndTitled() {
     QVERIFY(flags & Qt::WindowCloseButtonHint);
 }
 
-void LayoutTest::controlsStandWhereLaidOut_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels");
-    QTest::newRow("Option1") << "Option1" << QRect(8, 0, 145, 49);
-    QTest::newRow("Option2") << "Option2" << QRect(216, 0, 137, 49);
-    QTest::newRow("Option3") << "Option3" << QRect(144, 0, 65, 49);
-    for (int i = 0; i < 5; ++i) {
-        QTest::addRow("text(%d)", i) << QString("text%1").arg(i) << QRect(224, 64 + 56 * i, 89, 29);
-        QTest::addRow("Command1(%d)", i)
-            << QString("Command1%1").arg(i) << QRect(72 * i, 328, 73, 25);
-        const int bandLeft = (i == 1 || i == 3) ? -8 : 0;
-        QTest::addRow("Shape(%d)", i)
-            << QString("Shape%1").arg(i) << QRect(bandLeft, 56 + 56 * i, 385, 49);
-    }
-}
-
+// Every control whose size the design fixes, in one window: twips to pixels at 96 dots per
+// inch.
 void LayoutTest::controlsStandWhereLaidOut() {
-    QFETCH(QString, name);
-    QFETCH(QRect, pixels);
     WindowFixture w;
-    Form1& f = *w.form;
-    QWidget* control = name == "Option1"   ? f.Option1
-                       : name == "Option2" ? f.Option2
-                       : name == "Option3" ? f.Option3
-                                           : nullptr;
-    const int index = name.right(1).toInt();
-    if (name.startsWith("text"))
-        control = f.text[index];
-    else if (name.startsWith("Command1"))
-        control = f.Command1[index];
-    else if (name.startsWith("Shape"))
-        control = f.Shape[index];
-    QVERIFY(control);
-    QCOMPARE(control->geometry(), pixels);
+    for (const reference::Place& place : reference::kPlaces) {
+        QWidget* control = w.control(place.control);
+        QVERIFY2(control, qPrintable(place.control));
+        const QRect pixels(
+            place.left / reference::kTwipsPerPixel, place.top / reference::kTwipsPerPixel,
+            place.width / reference::kTwipsPerPixel, place.height / reference::kTwipsPerPixel);
+        QVERIFY2(control->geometry() == pixels, qPrintable(place.control));
+    }
 }
 
 void LayoutTest::boxesRefuseTypingPastTheirLength_data() {
     QTest::addColumn<int>("box");
-    QTest::addColumn<QString>("kept");
-    QTest::newRow("age") << 0 << "12";
-    QTest::newRow("weight") << 1 << "12345";
-    QTest::newRow("height") << 2 << "12345";
-    QTest::newRow("fat") << 3 << "12";
-    QTest::newRow("level") << 4 << "1";
+    for (int box = 0; box < 5; ++box)
+        QTest::addRow("text(%d)", box) << box;
 }
 
 void LayoutTest::boxesRefuseTypingPastTheirLength() {
     QFETCH(int, box);
-    QFETCH(QString, kept);
     WindowFixture w;
     w.type(box, "1234567");
-    QCOMPARE(w.form->text[box]->text(), kept);
-    QCOMPARE(w.form->text[box]->alignment(), Qt::AlignCenter);
+    QCOMPARE(w.form->text[std::size_t(box)]->text(),
+             QString("1234567").left(reference::kMaxLengths[box]));
+    QCOMPARE(w.form->text[std::size_t(box)]->alignment(), Qt::AlignCenter);
 }
 
 void LayoutTest::levelButtonsCarryCaptionsAndTags() {
     WindowFixture w;
-    const QStringList tags = {"1,2", "1,375", "1,55", "1,725", "1,9"};
-    for (int i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < 5; ++i) {
         QCOMPARE(w.form->Command1[i]->text(), QString::number(i + 1));
-        QCOMPARE(w.form->Command1[i]->Tag, tags[i]);
+        QCOMPARE(w.form->Command1[i]->Tag, reference::kLevelTags[qsizetype(i)]);
     }
     // Neighbours overlap by one pixel and the last one is cut at the right edge.
     QCOMPARE(w.form->Command1[0]->geometry().right(), w.form->Command1[1]->x());
@@ -110,26 +83,26 @@ void LayoutTest::startState() {
     QVERIFY(f.Option3->isChecked());
     QVERIFY(f.Option3->isHidden());
     QCOMPARE(f.text[4]->text(), "1");
-    QCOMPARE(f.text[4]->toolTip(), "1 - 5");
-    QCOMPARE(f.Label[4]->toolTip(), "1 - 5");
+    QCOMPARE(f.text[4]->toolTip(), reference::kLevelRange);
+    QCOMPARE(f.Label[4]->toolTip(), reference::kLevelRange);
     for (int i = 0; i < 4; ++i)
         QVERIFY(f.text[i]->text().isEmpty());
     QVERIFY(f.text[1]->toolTip().isEmpty());
-    QCOMPARE(f.DPNlabel->text(), "Brought 2 u by Quillan");
-    QCOMPARE(f.BMRLabel->text(), "28/04/2012");
-    QCOMPARE(f.DCNLabel->text(), kWebAddress);
-    QVERIFY(kWebAddress.startsWith("https://"));
-    QVERIFY(QUrl(kWebAddress).host().endsWith("example.org"));
+    QCOMPARE(f.DPNlabel->text(), reference::kCredit);
+    QCOMPARE(f.BMRLabel->text(), reference::kBuildDate);
+    QCOMPARE(f.DCNLabel->text(), reference::kWebAddress);
     QVERIFY(w.resultsShown());
-    const QColor grey(0x40, 0x40, 0x40);
-    QCOMPARE(backColor(f.centralWidget()), grey);
-    for (int i = 0; i < 5; ++i) {
-        QCOMPARE(backColor(f.Shape[i]), grey);
-        QCOMPARE(backColor(f.text[i]), QColor(0x80, 0x80, 0x80));
-        QCOMPARE(backColor(f.Command1[i]), QColor(0x80, 0x80, 0x80));
+    const reference::Theme& start = reference::kStart;
+    QCOMPARE(backColor(f.centralWidget()), start.window);
+    QCOMPARE(backColor(f.Option1), start.window);
+    QCOMPARE(backColor(f.Option2), start.window);
+    for (std::size_t i = 0; i < 5; ++i) {
+        QCOMPARE(backColor(f.Shape[i]), start.bands);
+        QCOMPARE(backColor(f.text[i]), start.boxes);
+        QCOMPARE(backColor(f.Command1[i]), start.levelButtons);
     }
-    QCOMPARE(foreColor(f.DCNLabel), QColor(Qt::white));
-    QCOMPARE(backColor(f.Option3), QColor(0x80, 0x40, 0x00));
+    QCOMPARE(foreColor(f.DCNLabel), start.dcnText);
+    QCOMPARE(backColor(f.Option3), reference::kOption3Back);
 }
 
 void LayoutTest::menusAsLaidOut() {
@@ -138,14 +111,12 @@ void LayoutTest::menusAsLaidOut() {
     QStringList bar;
     for (QAction* action : f.menuBar()->actions())
         bar << action->text();
-    QCOMPARE(bar, (QStringList{"Mifflin-St Jeor", "Cm ; Kg", "Ita/Eng", "WEB", "[ (!) ]"}));
+    QCOMPARE(bar, reference::kMenuBar);
     QCOMPARE(f.Formula->actions(), (QList<QAction*>{f.Mifflin, f.Herris, f.Katch}));
-    QCOMPARE(f.Mifflin->text(), "Mifflin-St Jeor ");
-    QCOMPARE(f.Herris->text(), "Herris-Benedict");
-    QCOMPARE(f.Katch->text(), "Katch-McArdle");
+    QCOMPARE((QStringList{f.Mifflin->text(), f.Herris->text(), f.Katch->text()}),
+             reference::kFormulaItems);
     QCOMPARE(f.Units->actions(), (QList<QAction*>{f.cmkg, f.InchPound}));
-    QCOMPARE(f.cmkg->text(), "Cm ; Kg");
-    QCOMPARE(f.InchPound->text(), "Inches ; Pounds");
+    QCOMPARE((QStringList{f.cmkg->text(), f.InchPound->text()}), reference::kUnitItems);
     QVERIFY(f.Mifflin->isChecked() && !f.Herris->isChecked() && !f.Katch->isChecked());
     QVERIFY(f.cmkg->isChecked() && !f.InchPound->isChecked());
     for (QAction* command : {f.ItaEng, f.WEB, f.Disclaimer}) {
@@ -154,24 +125,15 @@ void LayoutTest::menusAsLaidOut() {
     }
 }
 
+// Points at 96 dots per inch, as pixel sizes.
 void LayoutTest::fontsAreBoldAndSized() {
     WindowFixture w;
-    Form1& f = *w.form;
-    auto pixels = [](const QWidget* control) { return control->font().pixelSize(); };
-    for (const QWidget* control :
-         {(QWidget*)f.Option1, (QWidget*)f.Option2, (QWidget*)f.text[0], (QWidget*)f.Label[0],
-          (QWidget*)f.Command1[0], (QWidget*)f.BMRLabel, (QWidget*)f.DPNlabel}) {
-        QCOMPARE(control->font().weight(), QFont::Bold);
-        QVERIFY(!control->font().italic());
+    for (const reference::Font& font : reference::kFonts) {
+        const QFont actual = w.control(font.control)->font();
+        QVERIFY2(actual.weight() == QFont::Bold && !actual.italic(), qPrintable(font.control));
+        QCOMPARE(actual.pixelSize(), qRound(font.points * 96 / 72));
     }
-    QCOMPARE(pixels(f.Option1), 19);
-    QCOMPARE(pixels(f.text[0]), 21);
-    QCOMPARE(pixels(f.Label[0]), 24);
-    QCOMPARE(pixels(f.Command1[0]), 16);
-    QCOMPARE(pixels(f.DPNlabel), 27);
-    QCOMPARE(pixels(f.BMRLabel), 29);
-    QCOMPARE(pixels(f.DCNLabel), 29);
-    QCOMPARE(QFontInfo(f.Label[0]->font()).family(), "Liberation Sans");
+    QCOMPARE(QFontInfo(w.form->Label[0]->font()).family(), "Liberation Sans");
 }
 
 void LayoutTest::labelsAreTransparentAndGrowToTheRight() {

@@ -1,0 +1,330 @@
+// What the window must show, written out from the program's design tables on their own, apart
+// from the product's tables: the texts, the colours (in the stored form of the design, red in
+// the low byte), the places of the controls in twips, and the results of a set of inputs. Tests
+// read their expectations from here and nowhere else.
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace reference {
+
+// ---- Texts --------------------------------------------------------------------------------
+
+inline const QString kSeventeen(17, u' ');
+inline const QString kSixteen(16, u' ');
+
+// The fifteen language-dependent texts in the order the window writes them, with the weight
+// and height captions as they show with centimetres and kilograms.
+inline const QStringList kItalian = {"Lui",
+                                     kSeventeen + "Lei",
+                                     "Età",
+                                     "Peso [Kg]",
+                                     "Altezza [Cm]",
+                                     "Grasso %",
+                                     "Livello di attività",
+                                     "Fabbisogno calorico giornaliero a riposo",
+                                     "Fabbisogno calorico giornaliero in base allo stile di vita",
+                                     "Fabbisogno proteico giornaliero",
+                                     "Sedentario",
+                                     "Poca attività fisica",
+                                     "Attività fisica moderata",
+                                     "Sportivo o attività fisica frequente",
+                                     "Sport agonistico o quotidiana manovalanza pesante"};
+
+inline const QStringList kEnglishAtStart = {"Him",
+                                            kSeventeen + "Her",
+                                            "Age",
+                                            "Weight [Kg]",
+                                            "Height [Cm]",
+                                            "Fat %",
+                                            "Activity level",
+                                            "Daily caloric need at total rest",
+                                            "Daily caloric need adjusted for usual lifestyle",
+                                            "Daily proteic requirment",
+                                            "Sedentary",
+                                            "Little physical activity",
+                                            "Moderate physical activity ",
+                                            "Hard physical activity",
+                                            "Professional athelete or daily heavy manual labor"};
+
+inline const QStringList kEnglishByCommand = {"Him",
+                                              kSixteen + "Her",
+                                              "Age",
+                                              "Weight [Kg]",
+                                              "Height [Cm]",
+                                              "Fat %",
+                                              "Activity level",
+                                              "Daily caloric need at total rest",
+                                              "Daily caloric need adjusted for usual lifestyle",
+                                              "Daily proteic requirement",
+                                              "Sedentary",
+                                              "Little physical activity",
+                                              "Moderate physical activity ",
+                                              "Hard physical activity",
+                                              "Professional athelete or daily heavy manual labor"};
+
+struct UnitCaptions {
+    bool italian;
+    bool imperial;
+    QString weight;
+    QString height;
+};
+inline const QList<UnitCaptions> kUnitCaptions = {
+    {true, false, "Peso [Kg]", "Altezza [Cm]"},
+    {false, false, "Weight [Kg]", "Height [Cm]"},
+    {true, true, "Peso [Lb]", "Altezza [In]"},
+    {false, true, "Weight [Lb]", "Height [In]"},
+};
+
+struct Box {
+    QString title;
+    QString message; // the two lines joined by a lone carriage return
+};
+inline const Box kItalianDisclaimer = {
+    "ATTENZIONE", "I dati prodotti da questo software hanno carattere puramente didattico\r"
+                  "e non devono assolutamente sostituire le indicazioni fornite da un medico !"};
+inline const Box kEnglishDisclaimer = {
+    "WARNING", "All info provided by this software is offered for educational purposes only\r"
+               "and is not intended to replace the guidance of a healthcare professional !"};
+
+inline const QString kTitle = "Ventrimo";
+inline const QString kCredit = "Brought 2 u by Quillan";
+inline const QString kBuildDate = "28/04/2012";
+inline const QString kWebAddress = "https://example.org";
+inline const QString kLevelRange = "1 - 5";
+inline const QStringList kLevelTags = {"1,2", "1,375", "1,55", "1,725", "1,9"};
+
+inline const QStringList kMenuBar = {"Mifflin-St Jeor", "Cm ; Kg", "Ita/Eng", "WEB", "[ (!) ]"};
+inline const QStringList kFormulaItems = {"Mifflin-St Jeor ", "Herris-Benedict", "Katch-McArdle"};
+inline const QStringList kUnitItems = {"Cm ; Kg", "Inches ; Pounds"};
+// Weight tool tip, height tool tip and menu title that each unit system writes.
+inline const QStringList kMetricChoice = {"Kg", "Cm", "Cm;Kg"};
+inline const QStringList kImperialChoice = {"Pounds", "Inch.", "Inch.;Pound"};
+
+// ---- Colours ------------------------------------------------------------------------------
+
+// A colour as the design stores it: red in the low byte, then green, then blue.
+inline QColor stored(quint32 value) {
+    return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
+}
+
+struct Theme {
+    const char* name;
+    QColor window; // also the two sex options
+    QColor levelButtons;
+    QColor bands;
+    QColor boxes;
+    QColor dcnText;
+};
+inline const Theme kStart = {"start",         stored(4210752), stored(8421504),
+                             stored(4210752), stored(8421504), stored(16777215)};
+inline const Theme kMale = {"male",          stored(16777152), stored(12632064),
+                            stored(8421376), stored(16777088), stored(8388608)};
+inline const Theme kFemale = {"female",         stored(16761087), stored(16711935),
+                              stored(16744703), stored(12632319), stored(8388736)};
+inline const QColor kOption3Back = stored(16512); // #804000
+
+// ---- Layout -------------------------------------------------------------------------------
+
+inline constexpr int kTwipsPerPixel = 15;
+
+struct Place {
+    QString control; // as the design names it: "text(1)", "Command1(4)", "Option2"
+    int left, top, width, height;
+};
+// The controls whose size the design fixes, in twips.
+inline const QList<Place> kPlaces = {
+    {"Option3", 2160, 0, 975, 735},         {"text(3)", 3360, 3480, 1335, 435},
+    {"text(2)", 3360, 2640, 1335, 435},     {"text(1)", 3360, 1800, 1335, 435},
+    {"Command1(4)", 4320, 4920, 1095, 375}, {"Command1(3)", 3240, 4920, 1095, 375},
+    {"Command1(2)", 2160, 4920, 1095, 375}, {"Command1(1)", 1080, 4920, 1095, 375},
+    {"Command1(0)", 0, 4920, 1095, 375},    {"text(0)", 3360, 960, 1335, 435},
+    {"Option2", 3240, 0, 2055, 735},        {"Option1", 120, 0, 2175, 735},
+    {"text(4)", 3360, 4320, 1335, 435},     {"Shape(0)", 0, 840, 5775, 735},
+    {"Shape(1)", -120, 1680, 5775, 735},    {"Shape(4)", 0, 4200, 5775, 735},
+    {"Shape(2)", 0, 2520, 5775, 735},       {"Shape(3)", -120, 3360, 5775, 735},
+};
+inline constexpr int kClientWidth = 5400;
+inline constexpr int kClientHeight = 7590;
+
+// Font sizes in points; every font is bold.
+struct Font {
+    QString control;
+    double points;
+};
+inline const QList<Font> kFonts = {{"Option1", 14.25}, {"text(0)", 15.75},  {"Command1(0)", 12},
+                                   {"Label(0)", 18},   {"DPNlabel", 20.25}, {"BMRLabel", 21.75},
+                                   {"DCNLabel", 21.75}};
+
+// Most characters each box takes: age, weight, height, fat, level.
+inline const QList<int> kMaxLengths = {2, 5, 5, 2, 1};
+
+// ---- Results ------------------------------------------------------------------------------
+
+enum class Formula { Mifflin, Herris, Katch };
+enum class Sex { None, Male, Female };
+
+struct Case {
+    const char* name;
+    Formula formula;
+    Sex sex;
+    bool imperial;
+    QStringList boxes;    // age, weight, height, fat, level, as typed
+    QStringList captions; // BMRLabel, DCNLabel, DPNlabel
+};
+
+// Each row as the user types it. The rows after "seventy and a half" each tell one precision
+// step apart from its neighbours: a value stored as a single where the formula says so, a
+// divisor or product kept in double precision where it says that, and the order of the
+// female imperial Mifflin-St Jeor row.
+inline const QList<Case> kCases = {
+    {"mifflin level 3",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"30", "80", "180", "", "3"},
+     {"BMR  1780 Cal", "DCN  2759 Cal", "DPN  128 Grm"}},
+    {"mifflin level 1",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"30", "80", "180", "", "1"},
+     {"BMR  1780 Cal", "DCN  2136 Cal", "DPN  96 Grm"}},
+    {"tie to even",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"31", "50", "170", "", "2"},
+     {"BMR  1412 Cal", "DCN  1942 Cal", "DPN  70 Grm"}},
+    {"harris rounds before the factor",
+     Formula::Herris,
+     Sex::Male,
+     false,
+     {"25", "62", "170", "", "5"},
+     {"BMR  1601 Cal", "DCN  3042 Cal", "DPN  136 Grm"}},
+    {"harris female",
+     Formula::Herris,
+     Sex::Female,
+     false,
+     {"40", "60", "165", "", "2"},
+     {"BMR  1347 Cal", "DCN  1852 Cal", "DPN  72 Grm"}},
+    {"katch male",
+     Formula::Katch,
+     Sex::Male,
+     false,
+     {"", "80", "", "20", "3"},
+     {"BMR  1752 Cal", "DCN  2716 Cal", "DPN  128 Grm"}},
+    {"katch female",
+     Formula::Katch,
+     Sex::Female,
+     false,
+     {"", "80", "", "20", "3"},
+     {"BMR  1752 Cal", "DCN  2716 Cal", "DPN  112 Grm"}},
+    {"katch without a sex",
+     Formula::Katch,
+     Sex::None,
+     false,
+     {"", "80", "", "20", "3"},
+     {"BMR  1752 Cal", "DCN  2716 Cal", "DPN  112 Grm"}},
+    {"katch imperial",
+     Formula::Katch,
+     Sex::Female,
+     true,
+     {"", "176", "", "20", "4"},
+     {"BMR  1750 Cal", "DCN  3018 Cal", "DPN  128 Grm"}},
+    {"mifflin imperial",
+     Formula::Mifflin,
+     Sex::Male,
+     true,
+     {"30", "176", "71", "", "1"},
+     {"BMR  1780 Cal", "DCN  2137 Cal", "DPN  96 Grm"}},
+    {"negative results",
+     Formula::Mifflin,
+     Sex::Female,
+     false,
+     {"99", "1", "1", "", "1"},
+     {"BMR -640 Cal", "DCN -768 Cal", "DPN  1 Grm"}},
+    {"level seven is level five",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"30", "80", "180", "", "7"},
+     {"BMR  1780 Cal", "DCN  3382 Cal", "DPN  176 Grm"}},
+    {"seventy and a half",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"30", "70.5", "180", "", "3"},
+     {"BMR  1685 Cal", "DCN  2612 Cal", "DPN  113 Grm"}},
+    {"dcn stored as a single",
+     Formula::Mifflin,
+     Sex::Male,
+     true,
+     {"20", "82", "68", "", "3"},
+     {"BMR  1356 Cal", "DCN  2102 Cal", "DPN  60 Grm"}},
+    {"pounds per kilogram in double",
+     Formula::Mifflin,
+     Sex::Male,
+     true,
+     {"27", "271", "62", "", "1"},
+     {"BMR  2084 Cal", "DCN  2500 Cal", "DPN  148 Grm"}},
+    {"katch pounds per kilogram in double",
+     Formula::Katch,
+     Sex::Male,
+     true,
+     {"", "150", "", "29", "2"},
+     {"BMR  1413 Cal", "DCN  1944 Cal", "DPN  95 Grm"}},
+    {"inches per centimetre in double",
+     Formula::Mifflin,
+     Sex::Male,
+     true,
+     {"44", "75,65", "74", "", "4"},
+     {"BMR  1303 Cal", "DCN  2248 Cal", "DPN  62 Grm"}},
+    {"ten times the weight as a single",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"45", "84,70", "152,4", "", "3"},
+     {"BMR  1580 Cal", "DCN  2448 Cal", "DPN  136 Grm"}},
+    {"female imperial divides ten times the weight",
+     Formula::Mifflin,
+     Sex::Female,
+     true,
+     {"29", "94,36", "60", "", "3"},
+     {"BMR  1075 Cal", "DCN  1665 Cal", "DPN  60 Grm"}},
+    {"harris stores its first sum",
+     Formula::Herris,
+     Sex::Female,
+     true,
+     {"75", "72", "60", "", "3"},
+     {"BMR  899 Cal", "DCN  1393 Cal", "DPN  46 Grm"}},
+    {"dpn stored as a single",
+     Formula::Herris,
+     Sex::Male,
+     false,
+     {"63", "127,5", "167,8", "", "5"},
+     {"BMR  2234 Cal", "DCN  4245 Cal", "DPN  280 Grm"}},
+    {"katch fat mass as a single",
+     Formula::Katch,
+     Sex::Female,
+     true,
+     {"", "350", "", "29", "2"},
+     {"BMR  2805 Cal", "DCN  3857 Cal", "DPN  191 Grm"}},
+    {"katch lean mass as a single",
+     Formula::Katch,
+     Sex::Female,
+     true,
+     {"", "222", "", "6", "1"},
+     {"BMR  2415 Cal", "DCN  2897 Cal", "DPN  101 Grm"}},
+    {"katch weight in double",
+     Formula::Katch,
+     Sex::Female,
+     true,
+     {"", "298", "", "10", "3"},
+     {"BMR  2998 Cal", "DCN  4646 Cal", "DPN  189 Grm"}},
+};
+
+} // namespace reference

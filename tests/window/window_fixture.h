@@ -1,0 +1,120 @@
+// A real window for a test, with the platform services it must not use for real replaced by
+// recorders: the browser, the modal message box and the locale's weekday name.
+#pragma once
+
+#include "app/Form1.h"
+#include "app/Form1_application.h"
+#include "app/Form1_platform.h"
+#include "reference.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QtTest>
+
+#include <memory>
+
+struct WindowFixture {
+    QStringList openedAddresses;
+    bool browserStarts = true;
+    QList<reference::Box> boxes;
+
+    explicit WindowFixture(const QString& firstWeekday = "Monday") {
+        prepareApplication();
+        platform::firstWeekdayName.replace([firstWeekday] { return firstWeekday; });
+        platform::openBrowser.replace([this](const QString& address) {
+            openedAddresses << address;
+            return browserStarts;
+        });
+        platform::showMessage.replace(
+            [this](QWidget*, const QString& title, const QString& message) {
+                boxes.append({title, message});
+            });
+        form = std::make_unique<Form1>();
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qWarning("the window was not exposed");
+    }
+
+    ~WindowFixture() {
+        form.reset();
+        platform::firstWeekdayName.replace({});
+        platform::openBrowser.replace({});
+        platform::showMessage.replace({});
+    }
+
+    // Types into a box as a user would: focus, select all, type the keys one by one.
+    void type(int box, const QString& keys) {
+        QLineEdit* edit = form->text[std::size_t(box)];
+        edit->setFocus();
+        edit->selectAll();
+        if (keys.isEmpty())
+            QTest::keyClick(edit, Qt::Key_Delete);
+        for (QChar key : keys) {
+            if (key.unicode() < 0x80)
+                QTest::keyClick(edit, key.toLatin1());
+            else // no key code of its own: a key press that carries the character
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(key), {});
+        }
+    }
+
+    // Clicks an option button on its mark, which stands at the right edge for Option2.
+    void clickOption(QRadioButton* option) {
+        const int x = option->isRightToLeft() ? option->width() - 10 : 10;
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(x, option->height() / 2));
+    }
+
+    // Age, weight, height, fat and level, each typed.
+    void typeAll(const QStringList& values) {
+        for (int i = 0; i < values.size(); ++i)
+            type(i, values[i]);
+    }
+
+    // The choices of a row of the reference, made as a user makes them, then its boxes typed.
+    void enter(const reference::Case& row) {
+        using reference::Formula, reference::Sex;
+        (row.formula == Formula::Herris  ? form->Herris
+         : row.formula == Formula::Katch ? form->Katch
+                                         : form->Mifflin)
+            ->trigger();
+        if (row.sex != Sex::None)
+            clickOption(row.sex == Sex::Male ? form->Option1 : form->Option2);
+        if (row.imperial)
+            form->InchPound->trigger();
+        typeAll(row.boxes);
+    }
+
+    QStringList captions() const {
+        return {form->BMRLabel->text(), form->DCNLabel->text(), form->DPNlabel->text()};
+    }
+    bool resultsShown() const {
+        return form->BMRLabel->isVisible() && form->DCNLabel->isVisible() &&
+               form->DPNlabel->isVisible();
+    }
+    bool resultsHidden() const {
+        return !form->BMRLabel->isVisible() && !form->DCNLabel->isVisible() &&
+               !form->DPNlabel->isVisible();
+    }
+
+    // A control by the name the design gives it: "text(1)", "Command1(4)", "Shape(0)",
+    // "Label(2)", "Option1", "DPNlabel".
+    QWidget* control(const QString& name) const {
+        const Form1& f = *form;
+        const QHash<QString, QWidget*> single = {
+            {"Option1", f.Option1},   {"Option2", f.Option2},   {"Option3", f.Option3},
+            {"BMRLabel", f.BMRLabel}, {"DCNLabel", f.DCNLabel}, {"DPNlabel", f.DPNlabel}};
+        if (single.contains(name))
+            return single[name];
+        const auto index = std::size_t(name.section('(', 1).chopped(1).toInt());
+        if (name.startsWith("text("))
+            return f.text[index];
+        if (name.startsWith("Label("))
+            return f.Label[index];
+        if (name.startsWith("Command1("))
+            return f.Command1[index];
+        if (name.startsWith("Shape("))
+            return f.Shape[index];
+        return nullptr;
+    }
+
+    std::unique_ptr<Form1> form;
+};
