@@ -44,6 +44,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     auto* client = new QWidget(this);
     client->setFixedSize(5400 / kTwipsPerPixel, 7590 / kTwipsPerPixel);
     setCentralWidget(client);
+    pinSystemColours(client);
 
     createControls(client);
     applyTheme(themes::kLayout);
@@ -62,11 +63,19 @@ void Form1::createControls(QWidget* client) {
         shape->setGeometry(twips(left, top, 5775, 735));
         return shape;
     };
-    auto caption = [client](const QString& words, double points, int left, int top) {
-        auto* label = new AutoSizeLabel(client);
+    auto place = [](AutoSizeLabel* label, const QString& words, double points, int left, int top) {
         label->setFont(arial(points));
         label->move(twips(left, top, 0, 0).topLeft());
         label->setText(words);
+        return label;
+    };
+    auto caption = [client, place](const QString& words, double points, int left, int top) {
+        return place(new AutoSizeLabel(client), words, points, left, top);
+    };
+    auto result = [client, place](const QString& words, double points, int left, int top) {
+        auto* label = new ResultLabel(client);
+        place(label, words, points, left, top);
+        label->setAlignment(Qt::AlignCenter);
         return label;
     };
     Shape[3] = band(-120, 3360);
@@ -78,14 +87,12 @@ void Form1::createControls(QWidget* client) {
     Shape[0] = band(0, 840);
     for (int i = 0; i < 4; ++i)
         Label[i] = caption(layout.labels[i], 18, 360, 960 + 840 * i);
-    BMRLabel = caption(layout.buildDate, 21.75, 1425, 6120);
-    DCNLabel = caption(texts::kWebAddress, 21.75, 120, 6840);
-    DPNlabel = caption(layout.credit, 20.25, 420, 5520);
-    for (AutoSizeLabel* result : {BMRLabel, DCNLabel, DPNlabel})
-        result->setAlignment(Qt::AlignCenter);
+    BMRLabel = result(layout.buildDate, 21.75, 1425, 6120);
+    DCNLabel = result(texts::kWebAddress, 21.75, 120, 6840);
+    DPNlabel = result(layout.credit, 20.25, 420, 5520);
 
     auto box = [client](int index) {
-        auto* edit = new QLineEdit(client);
+        auto* edit = new InputBox(client);
         edit->setGeometry(twips(3360, 960 + 840 * index, 1335, 435));
         edit->setFont(arial(15.75));
         edit->setAlignment(Qt::AlignCenter);
@@ -97,7 +104,7 @@ void Form1::createControls(QWidget* client) {
     text[4]->setToolTip(layout.levelRange);
 
     auto option = [client](const QString& words, int left, int width) {
-        auto* button = new QRadioButton(words, client);
+        auto* button = new OptionButton(words, client);
         button->setGeometry(twips(left, 0, width, 735));
         button->setFont(arial(14.25));
         return button;
@@ -124,6 +131,7 @@ void Form1::createControls(QWidget* client) {
     setBackColor(Option3, QColor::fromRgb(themes::kOption3Back));
     Option3->setChecked(true);
     Option3->hide();
+    Option3->setEnabled(false); // nothing, not even assistive technology, selects it again
 
     for (std::size_t i = 0; i < 5; ++i)
         Label[i]->setBuddy(text[i]); // a screen reader names each box by its caption
@@ -160,8 +168,18 @@ void Form1::connectEvents() {
         connect(text[at], &QLineEdit::textChanged, this, [this, i] { text_Change(i); });
         connect(Command1[at], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
-    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    // Whatever selects an option, mouse, keyboard or assistive technology, runs its handler once.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option1_Click();
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option2_Click();
+    });
+    for (ResultLabel* label : {BMRLabel, DCNLabel, DPNlabel})
+        connect(label, &QWidget::customContextMenuRequested, this,
+                [this, label](const QPoint& position) { showResultMenu(label, position); });
     connect(Mifflin, &QAction::triggered, this, &Form1::Mifflin_Click);
     connect(Herris, &QAction::triggered, this, &Form1::Herris_Click);
     connect(Katch, &QAction::triggered, this, &Form1::Katch_Click);

@@ -24,10 +24,9 @@
 #pragma once
 
 #include "Form1_controls.h"
+#include "Form1_result_label.h"
 
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QRadioButton>
 
 #include <array>
 #include <string>
@@ -52,7 +51,7 @@ class Form1 : public QMainWindow {
     explicit Form1(QWidget* parent = nullptr);
 
     // Input boxes: age, weight, height, body fat, activity level.
-    std::array<QLineEdit*, 5> text{};
+    std::array<InputBox*, 5> text{};
     // Captions of the input rows.
     std::array<AutoSizeLabel*, 5> Label{};
     // Activity-level buttons; Command1[i] stands for level i + 1.
@@ -60,12 +59,12 @@ class Form1 : public QMainWindow {
     // Row bands behind the labels.
     std::array<Rectangle*, 5> Shape{};
 
-    QRadioButton* Option1 = nullptr; // male; its caption is also the language word
-    QRadioButton* Option2 = nullptr; // female
-    QRadioButton* Option3 = nullptr; // hidden; holds the selection until a sex is chosen
+    OptionButton* Option1 = nullptr; // male; its caption is also the language word
+    OptionButton* Option2 = nullptr; // female
+    OptionButton* Option3 = nullptr; // hidden; holds the selection until a sex is chosen
 
     // The results: rest, daily need, protein.
-    AutoSizeLabel *BMRLabel = nullptr, *DCNLabel = nullptr, *DPNlabel = nullptr;
+    ResultLabel *BMRLabel = nullptr, *DCNLabel = nullptr, *DPNlabel = nullptr;
 
     // The menu bar: the formula menu, the unit menu, and three commands.
     QMenu* Formula = nullptr;
@@ -108,9 +107,11 @@ class Form1 : public QMainWindow {
     void createMenus();
     void connectEvents();
     void rewriteBox(QLineEdit* box, const std::string& newText);
+    void showResultMenu(ResultLabel* label, const QPoint& position);
     void setResultsVisible(bool visible);
     void chooseFormula(QAction* chosen, const char* title);
     void chooseUnits(QAction* chosen);
+    void pinSystemColours(QWidget* client);
     void applyTheme(const themes::Theme& theme);
     void writeTextSet(const texts::TextSet& set);
 };

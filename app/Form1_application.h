@@ -3,9 +3,10 @@
 
 class QWidget;
 
-// Before the window is created: a style that paints the colours the window asks for on every
-// platform, and the program's icon.
+// Before the window is created: the style, the program's icon, and the names that tie the
+// window to its desktop entry.
 void prepareApplication();
 
-// Shows the window where it opens at start: centred on its screen.
+// Shows the window where it opens at start: centred on its screen where it fits, its title bar
+// and menu on the screen where it does not. On Wayland the compositor places it.
 void showAtStart(QWidget& window);

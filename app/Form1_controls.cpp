@@ -2,9 +2,11 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
-#include <QStyleOptionFocusRect>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QtMath>
 #include <qdrawutil.h>
 
@@ -53,12 +55,42 @@ void CommandButton::paintEvent(QPaintEvent* /*event*/) {
     painter.setFont(font());
     const int shift = down ? 1 : 0; // the caption sinks with the button
     painter.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    if (hasFocus())
+        drawFocusRing(painter, rect().adjusted(2, 2, -2, -2)); // inside the bevel
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat() &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
     }
+    QPushButton::keyPressEvent(event);
+}
+
+void InputBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        drawFocusRing(painter, rect().adjusted(1, 1, -1, -1)); // inside the frame
+    }
+}
+
+bool OptionButton::hitButton(const QPoint& point) const {
+    return rect().contains(point);
+}
+
+// The style's own focus frame hugs the caption and barely shows; the ring goes round the whole
+// button instead.
+void OptionButton::paintEvent(QPaintEvent* /*event*/) {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawControl(QStyle::CE_RadioButton, option);
+    if (hasFocus())
+        drawFocusRing(painter, rect());
 }
 
 Rectangle::Rectangle(QWidget* parent) : QWidget(parent) {
@@ -93,4 +125,15 @@ QColor foreColor(const QWidget* control) {
 
 void setForeColor(QWidget* control, const QColor& colour) {
     setRoleColour(control, control->foregroundRole(), colour);
+}
+
+void drawFocusRing(QPainter& painter, const QRect& outer) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(outer.adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(outer.adjusted(1, 1, -2, -2));
+    painter.restore();
 }

@@ -4,7 +4,9 @@
 #include <QColor>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QWidget>
 
 // A label that sizes itself to its caption: its left and top edges stay, it grows to the right
@@ -29,13 +31,35 @@ class AutoSizeLabel : public QLabel {
 };
 
 // A push button that carries a tag text, as the level buttons carry their multipliers. Its face
-// is painted flat in its background colour, so a colour theme shows exactly as chosen.
+// is painted flat in its background colour, so a colour theme shows exactly as chosen. Return
+// and Enter click it, as Space does.
 class CommandButton : public QPushButton {
   public:
     using QPushButton::QPushButton;
     QString Tag;
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A single-line text box that shows a clear focus ring while it has the focus.
+class InputBox : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// An option button that a click anywhere in its rectangle selects, with a clear focus ring
+// around the whole button.
+class OptionButton : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    bool hitButton(const QPoint& point) const override;
     void paintEvent(QPaintEvent* event) override;
 };
 
@@ -50,3 +74,7 @@ QColor backColor(const QWidget* control);
 void setBackColor(QWidget* control, const QColor& colour);
 QColor foreColor(const QWidget* control);
 void setForeColor(QWidget* control, const QColor& colour);
+
+// The focus ring of the window's controls: a black and a white line, one inside the other, so
+// that one of them stands out from any colour around it.
+void drawFocusRing(QPainter& painter, const QRect& outer);

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 
 #ifdef Q_OS_WIN
 #include <QProcess>
@@ -22,6 +23,7 @@ void modalMessageBox(QWidget* parent, const QString& title, const QString& messa
     // Qt breaks lines at a line feed only.
     QMessageBox box(QMessageBox::NoIcon, title, QString(message).replace(u'\r', u'\n'),
                     QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setIcon({}); // some desktop themes give dialog buttons icons
     box.exec();
 }
 

@@ -78,4 +78,8 @@ const Disclaimer& disclaimer(Language language) {
     return language == Language::Italian ? italian : english;
 }
 
+Text copyCommand(Language language) {
+    return language == Language::Italian ? "Copia" : "Copy";
+}
+
 } // namespace texts

@@ -105,4 +105,7 @@ struct Disclaimer {
 };
 const Disclaimer& disclaimer(Language language);
 
+// The result labels' context menu: its one command, which copies the caption.
+Text copyCommand(Language language);
+
 } // namespace texts

@@ -4,6 +4,20 @@
 
 #include "options/themes.h"
 
+void Form1::pinSystemColours(QWidget* client) {
+    const themes::SystemColours& system = themes::kSystem;
+    QPalette palette(QColor::fromRgb(system.buttonFace), QColor::fromRgb(system.buttonFace));
+    const std::pair<QPalette::ColorRole, themes::Rgb> roles[] = {
+        {QPalette::WindowText, system.buttonText}, {QPalette::ButtonText, system.buttonText},
+        {QPalette::Base, system.boxGround},        {QPalette::Text, system.boxText},
+        {QPalette::Highlight, system.highlight},   {QPalette::HighlightedText, system.highlighted}};
+    for (const auto& [role, colour] : roles) {
+        palette.setColor(QPalette::Active, role, QColor::fromRgb(colour));
+        palette.setColor(QPalette::Inactive, role, QColor::fromRgb(colour));
+    }
+    client->setPalette(palette);
+}
+
 void Form1::applyTheme(const themes::Theme& theme) {
     QWidget* surface = centralWidget();
     setBackColor(surface, QColor::fromRgb(theme.window));

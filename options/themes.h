@@ -23,4 +23,18 @@ inline constexpr Theme kFemale = {0xFFC0FF, 0xFF00FF, 0xFF80FF, 0xFFC0C0, 0x8000
 inline constexpr Rgb kOption2Text = 0x000000;
 inline constexpr Rgb kOption3Back = 0x804000;
 
+// The system colours the layout's "default" stands for: the classic light ones it was drawn
+// against. The window pins them, so that it paints the same on a light, a dark or any other
+// desktop theme.
+struct SystemColours {
+    Rgb buttonFace;  // labels, options and buttons paint on it
+    Rgb buttonText;  // their text
+    Rgb boxGround;   // text boxes
+    Rgb boxText;     // their text
+    Rgb highlight;   // selected text
+    Rgb highlighted; // its text
+};
+inline constexpr SystemColours kSystem = {0xF0F0F0, 0x000000, 0xFFFFFF,
+                                          0x000000, 0x0078D7, 0xFFFFFF};
+
 } // namespace themes

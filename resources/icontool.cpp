@@ -1,36 +1,100 @@
-// Derives the icon files that installers and Windows want from the XPM source: a PNG for the
+// Derives the icon files that installers and Windows want from the XPM sources: the PNGs of the
 // desktop's icon theme, and an ICO of 4 bits a pixel with a transparency mask for the program
-// file. Both keep the 16-colour palette, and the build fails if the source strays from it.
+// file. All keep the 16-colour palette, and the build fails if a source strays from it.
 //
-// Usage: ventrimo_icontool SOURCE.xpm OUTPUT.png OUTPUT.ico
+// The theme's sizes are made from the same pixels: 16 and 32 are the two drawings, 48 the
+// 16-pixel one taken three times, 64, 128 and 256 the 32-pixel one taken two, four and eight
+// times. From 48 up a one-pixel white outline lets the black silhouette show on dark panels.
+// The ICO holds the 32-pixel drawing alone, as it is.
+//
+// Usage: ventrimo_icontool SOURCE32.xpm SOURCE16.xpm OUTPUT_FOLDER
+// writes OUTPUT_FOLDER/ventrimo.ico and OUTPUT_FOLDER/hicolor/<N>x<N>/apps/ventrimo.png
 #include "palette16.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
 
-constexpr int kSide = 32;
 constexpr int kTransparent = -1;
+constexpr int kWhite = 15; // the outline's palette index
+
+// A square picture as palette indices, row by row; kTransparent where nothing is drawn.
+struct Drawing {
+    int side = 0;
+    std::vector<int> indices;
+    int at(int x, int y) const { return indices[std::size_t(y * side + x)]; }
+};
 
 int fail(const QString& message) {
     std::fprintf(stderr, "ventrimo_icontool: %s\n", qPrintable(message));
     return 1;
 }
 
-QImage indexedPng(const std::vector<int>& indices) {
-    QImage image(kSide, kSide, QImage::Format_Indexed8);
+std::optional<Drawing> readDrawing(const QString& path, int side, QString& error) {
+    const QImage source = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    if (source.isNull() || source.size() != QSize(side, side)) {
+        error = QString("%1 is not a %2 x %2 picture").arg(path).arg(side);
+        return std::nullopt;
+    }
+    Drawing drawing{side, std::vector<int>(std::size_t(side * side), kTransparent)};
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const QRgb pixel = source.pixel(x, y);
+            if (qAlpha(pixel) == 0)
+                continue;
+            const int index = palette16::indexOf(pixel);
+            if (index < 0) {
+                error =
+                    QString("pixel %1,%2 of %3 is not a palette colour").arg(x).arg(y).arg(path);
+                return std::nullopt;
+            }
+            drawing.indices[std::size_t(y * side + x)] = index;
+        }
+    return drawing;
+}
+
+// Every pixel taken factor times in each direction; with an outline, the transparent pixels
+// that touch a drawn one, sideways or corner to corner, turn white.
+Drawing enlarged(const Drawing& small, int factor, bool outline) {
+    Drawing large{small.side * factor, {}};
+    large.indices.resize(std::size_t(large.side * large.side));
+    for (int y = 0; y < large.side; ++y)
+        for (int x = 0; x < large.side; ++x)
+            large.indices[std::size_t(y * large.side + x)] = small.at(x / factor, y / factor);
+    if (!outline)
+        return large;
+    Drawing outlined = large;
+    for (int y = 0; y < large.side; ++y)
+        for (int x = 0; x < large.side; ++x) {
+            if (large.at(x, y) != kTransparent)
+                continue;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx >= 0 && ny >= 0 && nx < large.side && ny < large.side &&
+                        large.at(nx, ny) != kTransparent && large.at(nx, ny) != kWhite)
+                        outlined.indices[std::size_t(y * large.side + x)] = kWhite;
+                }
+        }
+    return outlined;
+}
+
+QImage indexedPng(const Drawing& drawing) {
+    QImage image(drawing.side, drawing.side, QImage::Format_Indexed8);
     QList<QRgb> table(palette16::kColours.begin(), palette16::kColours.end());
     table.append(qRgba(0, 0, 0, 0));
     image.setColorTable(table);
-    for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x) {
-            const int index = indices[std::size_t(y * kSide + x)];
+    for (int y = 0; y < drawing.side; ++y)
+        for (int x = 0; x < drawing.side; ++x) {
+            const int index = drawing.at(x, y);
             image.setPixel(x, y, index == kTransparent ? 16 : uint(index));
         }
     return image;
@@ -38,35 +102,34 @@ QImage indexedPng(const std::vector<int>& indices) {
 
 // One image in an icon directory: a bitmap header, the palette, the colour pixels bottom-up at
 // two pixels a byte, then the mask at one bit a pixel, where 1 lets the background through.
-QByteArray icoFile(const std::vector<int>& indices) {
-    constexpr quint32 kColourBytes = kSide * kSide / 2;
-    constexpr quint32 kMaskBytes = kSide * kSide / 8; // a 32-pixel row is already 4-byte aligned
-    constexpr quint32 kImageBytes = 40 + 16 * 4 + kColourBytes + kMaskBytes;
+QByteArray icoFile(const Drawing& drawing) {
+    const int side = drawing.side; // 32: each row of the mask is already 4-byte aligned
+    const auto colourBytes = quint32(side * side / 2);
+    const auto maskBytes = quint32(side * side / 8);
+    const quint32 imageBytes = 40 + 16 * 4 + colourBytes + maskBytes;
 
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    out << quint16(0) << quint16(1) << quint16(1);                    // directory of one icon
-    out << quint8(kSide) << quint8(kSide) << quint8(16) << quint8(0); // size, colour count
-    out << quint16(1) << quint16(4) << kImageBytes << quint32(6 + 16);
-    out << quint32(40) << qint32(kSide) << qint32(2 * kSide) << quint16(1) << quint16(4)
-        << quint32(0) << quint32(kColourBytes + kMaskBytes) << qint32(0) << qint32(0) << quint32(16)
-        << quint32(0);
+    out << quint16(0) << quint16(1) << quint16(1);                  // directory of one icon
+    out << quint8(side) << quint8(side) << quint8(16) << quint8(0); // size, colour count
+    out << quint16(1) << quint16(4) << imageBytes << quint32(6 + 16);
+    out << quint32(40) << qint32(side) << qint32(2 * side) << quint16(1) << quint16(4) << quint32(0)
+        << quint32(colourBytes + maskBytes) << qint32(0) << qint32(0) << quint32(16) << quint32(0);
     for (QRgb colour : palette16::kColours)
         out << quint8(qBlue(colour)) << quint8(qGreen(colour)) << quint8(qRed(colour)) << quint8(0);
-    for (int y = kSide - 1; y >= 0; --y)
-        for (int x = 0; x < kSide; x += 2) {
-            auto at = [&](int column) {
-                const int index = indices[std::size_t(y * kSide + column)];
-                return quint8(index == kTransparent ? 0 : index);
-            };
-            out << quint8(at(x) << 4 | at(x + 1));
-        }
-    for (int y = kSide - 1; y >= 0; --y)
-        for (int x = 0; x < kSide; x += 8) {
+    auto index = [&drawing](int x, int y) {
+        const int at = drawing.at(x, y);
+        return quint8(at == kTransparent ? 0 : at);
+    };
+    for (int y = side - 1; y >= 0; --y)
+        for (int x = 0; x < side; x += 2)
+            out << quint8(index(x, y) << 4 | index(x + 1, y));
+    for (int y = side - 1; y >= 0; --y)
+        for (int x = 0; x < side; x += 8) {
             quint8 bits = 0;
             for (int bit = 0; bit < 8; ++bit)
-                if (indices[std::size_t(y * kSide + x + bit)] == kTransparent)
+                if (drawing.at(x + bit, y) == kTransparent)
                     bits |= quint8(0x80 >> bit);
             out << bits;
         }
@@ -79,34 +142,32 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 4)
-        return fail("usage: ventrimo_icontool SOURCE.xpm OUTPUT.png OUTPUT.ico");
+        return fail("usage: ventrimo_icontool SOURCE32.xpm SOURCE16.xpm OUTPUT_FOLDER");
 
-    const QImage source = QImage(args[1]).convertToFormat(QImage::Format_ARGB32);
-    if (source.isNull())
-        return fail("cannot read " + args[1]);
-    if (source.size() != QSize(kSide, kSide))
-        return fail(args[1] + " is not 32 x 32 pixels");
+    QString error;
+    const std::optional<Drawing> large = readDrawing(args[1], 32, error);
+    const std::optional<Drawing> small = large ? readDrawing(args[2], 16, error) : std::nullopt;
+    if (!large || !small)
+        return fail(error);
 
-    std::vector<int> indices(kSide * kSide);
-    for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x) {
-            const QRgb pixel = source.pixel(x, y);
-            int index = kTransparent;
-            if (qAlpha(pixel) != 0) {
-                index = palette16::indexOf(pixel);
-                if (index < 0)
-                    return fail(QString("pixel %1,%2 of %3 is not a palette colour")
-                                    .arg(x)
-                                    .arg(y)
-                                    .arg(args[1]));
-            }
-            indices[std::size_t(y * kSide + x)] = index;
-        }
-
-    if (!indexedPng(indices).save(args[2], "PNG"))
-        return fail("cannot write " + args[2]);
-    QFile ico(args[3]);
-    if (!ico.open(QIODevice::WriteOnly) || ico.write(icoFile(indices)) < 0)
-        return fail("cannot write " + args[3]);
+    const QDir folder(args[3]);
+    const struct {
+        int side;
+        Drawing drawing;
+    } sizes[] = {{16, *small},
+                 {32, *large},
+                 {48, enlarged(*small, 3, true)},
+                 {64, enlarged(*large, 2, true)},
+                 {128, enlarged(*large, 4, true)},
+                 {256, enlarged(*large, 8, true)}};
+    for (const auto& size : sizes) {
+        const QString theme = QString("hicolor/%1x%1/apps").arg(size.side);
+        const QString png = folder.filePath(theme + "/ventrimo.png");
+        if (!folder.mkpath(theme) || !indexedPng(size.drawing).save(png, "PNG"))
+            return fail("cannot write " + png);
+    }
+    QFile ico(folder.filePath("ventrimo.ico"));
+    if (!ico.open(QIODevice::WriteOnly) || ico.write(icoFile(*large)) < 0)
+        return fail("cannot write " + ico.fileName());
     return 0;
 }

@@ -12,7 +12,8 @@ for set in "$@"; do
   case $set in
   --test)
     packages+=(
-      xvfb xauth x11-apps imagemagick clang-format
+      xvfb xauth x11-apps x11-utils imagemagick clang-format
+      qt6-gtk-platformtheme qt6-wayland weston lintian
       binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
       clang libclang-rt-14-dev libbenchmark-dev
     ) ;;

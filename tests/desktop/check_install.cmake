@@ -13,7 +13,13 @@ set(expected
     bin/ventrimo
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
-    share/icons/hicolor/32x32/apps/ventrimo.png)
+    share/man/man1/ventrimo.1.gz
+    share/doc/ventrimo/copyright
+    share/doc/ventrimo/changelog.gz
+    share/lintian/overrides/ventrimo)
+foreach(side 16 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${side}x${side}/apps/ventrimo.png)
+endforeach()
 foreach(file IN LISTS expected)
   if(NOT EXISTS ${prefix}/${file})
     message(FATAL_ERROR "not installed: ${file}")
@@ -32,9 +38,10 @@ if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed files differ:\n  got ${installed}\n  want ${expected}")
 endif()
 
-# The entry starts the installed program by name and shows the installed icon.
+# The entry starts the installed program by name, shows the installed icon and names the class
+# of the program's X11 window.
 file(STRINGS ${prefix}/share/applications/${APP_ID}.desktop entry)
-foreach(line "Exec=ventrimo" "Icon=ventrimo")
+foreach(line "Exec=ventrimo" "Icon=ventrimo" "StartupWMClass=${APP_ID}")
   if(NOT line IN_LIST entry)
     message(FATAL_ERROR "the desktop entry lacks ${line}")
   endif()

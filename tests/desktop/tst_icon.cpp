@@ -1,5 +1,5 @@
-// The program's icon: the window's and the application's, compiled in from the XPM, and the PNG
-// that the build derives for the desktop's icon theme.
+// The program's icon: the window's and the application's, compiled in from the XPM drawings,
+// and the PNGs that the build derives for the desktop's icon theme.
 #include "app/Form1.h"
 #include "app/Form1_application.h"
 #include "resources/palette16.h"
@@ -9,6 +9,10 @@
 #include <QTest>
 
 namespace {
+
+QImage themePng(int side) {
+    return QImage(QString(VENTRIMO_ICON_DIR "/hicolor/%1x%1/apps/ventrimo.png").arg(side));
+}
 
 // The runs of columns that hold any opaque pixel: one for each piece of cutlery.
 int standingShapes(const QImage& image) {
@@ -40,7 +44,7 @@ class IconTest : public QObject {
         const QIcon icon = QApplication::windowIcon();
         QTest::newRow("application icon") << icon.pixmap(QSize(32, 32), 1.0).toImage();
         QTest::newRow("compiled-in XPM") << QImage(":/icons/ventrimo.xpm");
-        QTest::newRow("icon theme PNG") << QImage(VENTRIMO_ICON_PNG);
+        QTest::newRow("icon theme PNG") << themePng(32);
     }
 
     void image() {
@@ -69,8 +73,51 @@ class IconTest : public QObject {
 
     void sourceAndThemePngAgree() {
         const QImage source = QImage(":/icons/ventrimo.xpm").convertToFormat(QImage::Format_ARGB32);
-        const QImage png = QImage(VENTRIMO_ICON_PNG).convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(png, source);
+        QCOMPARE(themePng(32).convertToFormat(QImage::Format_ARGB32), source);
+        const QImage small =
+            QImage(":/icons/ventrimo16.xpm").convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(small.size(), QSize(16, 16));
+        QCOMPARE(themePng(16).convertToFormat(QImage::Format_ARGB32), small);
+        QCOMPARE(standingShapes(small), 3);
+    }
+
+    // The larger sizes are a drawing taken a whole number of times, with a white outline round
+    // the black silhouette and nothing else.
+    void largerSizesEnlargeTheDrawings_data() {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QString>("source");
+        QTest::newRow("48") << 48 << ":/icons/ventrimo16.xpm";
+        for (int side : {64, 128, 256})
+            QTest::addRow("%d", side) << side << ":/icons/ventrimo.xpm";
+    }
+
+    void largerSizesEnlargeTheDrawings() {
+        QFETCH(int, side);
+        QFETCH(QString, source);
+        const QImage drawing = QImage(source).convertToFormat(QImage::Format_ARGB32);
+        const QImage png = themePng(side).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(png.size(), QSize(side, side));
+        const int factor = side / drawing.width();
+        auto drawn = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < side && y < side &&
+                   qAlpha(drawing.pixel(x / factor, y / factor)) != 0;
+        };
+        int outline = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x) {
+                bool touches = false;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        touches = touches || drawn(x + dx, y + dy);
+                const QRgb expected = drawn(x, y) ? qRgb(0, 0, 0)
+                                      : touches   ? qRgb(255, 255, 255)
+                                                  : qRgba(0, 0, 0, 0);
+                QVERIFY2(png.pixel(x, y) == expected ||
+                             (qAlpha(expected) == 0 && qAlpha(png.pixel(x, y)) == 0),
+                         qPrintable(QString("%1,%2").arg(x).arg(y)));
+                outline += expected == qRgb(255, 255, 255);
+            }
+        QVERIFY(outline > 0);
     }
 
     void windowShowsTheIcon() {
@@ -79,6 +126,8 @@ class IconTest : public QObject {
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
                  QImage(":/icons/ventrimo.xpm").convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(icon.pixmap(QSize(16, 16), 1.0).toImage().convertToFormat(QImage::Format_ARGB32),
+                 QImage(":/icons/ventrimo16.xpm").convertToFormat(QImage::Format_ARGB32));
     }
 };
 

@@ -162,7 +162,8 @@ void LayoutTest::labelsFitTheirCaptionsAsQtMeasuresThem_data() {
 void LayoutTest::labelsFitTheirCaptionsAsQtMeasuresThem() {
     QFETCH(QString, caption);
     WindowFixture w;
-    for (AutoSizeLabel* label : {w.form->Label[0], w.form->DPNlabel, w.form->BMRLabel}) {
+    for (AutoSizeLabel* label : std::initializer_list<AutoSizeLabel*>{
+             w.form->Label[0], w.form->DPNlabel, w.form->BMRLabel}) {
         label->setText(caption);
         QCOMPARE(label->size(), label->QLabel::sizeHint());
     }

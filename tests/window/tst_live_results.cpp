@@ -1,6 +1,7 @@
 // The results following the user's typing and clicks in the real window.
 #include "window_fixture.h"
 
+#include <QClipboard>
 #include <QRegularExpression>
 
 class LiveResultsTest : public QObject {
@@ -12,6 +13,8 @@ class LiveResultsTest : public QObject {
     void firstKeystrokeHidesTheStartTexts();
     void clearingABoxHidesAndRetypingShows();
     void levelButtonTypesItsLevel();
+    void levelButtonKeys_data();
+    void levelButtonKeys();
     void levelButtonOfCurrentLevelWritesNothing();
     void levelButtonWithInvalidInputsStillWritesTheLevel();
     void levelAboveFiveIsPulledDown();
@@ -24,6 +27,7 @@ class LiveResultsTest : public QObject {
     void oddTextsNeverShowANonNumber();
     void refreshOfTidyBoxesRaisesNoChange();
     void caretStaysWhereItWasWhenABoxIsRewritten();
+    void resultsAreSelectedAndCopied();
 };
 
 Q_DECLARE_METATYPE(reference::Case)
@@ -71,6 +75,26 @@ void LiveResultsTest::levelButtonTypesItsLevel() {
     QCOMPARE(w.form->text[4]->text(), "4");
     QVERIFY(w.resultsShown());
     QCOMPARE(w.captions(), (QStringList{"BMR  1780 Cal", "DCN  3070 Cal", "DPN  144 Grm"}));
+}
+
+void LiveResultsTest::levelButtonKeys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
+    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+}
+
+void LiveResultsTest::levelButtonKeys() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    WindowFixture w;
+    w.clickOption(w.form->Option1);
+    w.typeAll({"30", "80", "180", "", "3"});
+    w.form->Command1[3]->setFocus();
+    QTest::keyClick(w.form->Command1[3], Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(w.form->text[4]->text(), "4");
+    QCOMPARE(w.form->DCNLabel->text(), "DCN  3070 Cal");
 }
 
 void LiveResultsTest::levelButtonOfCurrentLevelWritesNothing() {
@@ -209,6 +233,52 @@ void LiveResultsTest::caretStaysWhereItWasWhenABoxIsRewritten() {
     QTest::keyClick(weight, Qt::Key_Period); // "80.5" becomes "80,5"
     QCOMPARE(weight->text(), "80,5");
     QCOMPARE(weight->cursorPosition(), 3);
+}
+
+// The mouse selects part of a result and Ctrl+C copies it; the context menu, in the window's
+// language, copies the whole caption. Afterwards the label looks as it did.
+void LiveResultsTest::resultsAreSelectedAndCopied() {
+    WindowFixture w;
+    QApplication::setActiveWindow(w.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+    w.clickOption(w.form->Option1);
+    w.typeAll({"30", "80", "180", "", "3"});
+    ResultLabel* bmr = w.form->BMRLabel;
+    const QImage before = bmr->grab().toImage();
+    const QString caption = bmr->text();
+    const QFontMetricsF metrics(bmr->font());
+    const qreal left = (bmr->width() - metrics.horizontalAdvance(caption)) / 2;
+    auto at = [&](qsizetype characters) {
+        return QPoint(qRound(left + metrics.horizontalAdvance(caption.left(characters))),
+                      bmr->height() / 2);
+    };
+    QTest::mousePress(bmr, Qt::LeftButton, {}, at(5));
+    QTest::mouseMove(bmr, at(9));
+    QTest::mouseRelease(bmr, Qt::LeftButton, {}, at(9));
+    QTest::keyClick(bmr, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), "1780");
+
+    QStringList offered;
+    for (bool italian : {false, true}) {
+        if (italian)
+            w.form->ItaEng->trigger();
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            offered << menu->actions().value(0)->text();
+            menu->actions().value(0)->trigger();
+            menu->close();
+        });
+        QGuiApplication::clipboard()->clear();
+        QContextMenuEvent request(QContextMenuEvent::Mouse, at(2), bmr->mapToGlobal(at(2)));
+        QApplication::sendEvent(w.form->DPNlabel, &request);
+        QCOMPARE(QGuiApplication::clipboard()->text(), w.form->DPNlabel->text());
+    }
+    QCOMPARE(offered, (QStringList{"Copy", "Copia"}));
+
+    w.form->text[0]->setFocus(); // the selection ends when the label loses the focus
+    QCOMPARE(bmr->text(), caption);
+    QCOMPARE(bmr->grab().toImage(), before);
 }
 
 QTEST_MAIN(LiveResultsTest)

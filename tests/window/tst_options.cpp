@@ -1,6 +1,7 @@
 // The formula and unit menus, the sex options with their colour themes, and the web command.
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QMenuBar>
 
 namespace {
@@ -40,6 +41,9 @@ class OptionsTest : public QObject {
     void leiThenLuiEqualsLui();
     void themeIsPainted();
     void switchingSexRecomputes();
+    void everyWayOfChoosingRunsTheHandler_data();
+    void everyWayOfChoosingRunsTheHandler();
+    void hiddenPlaceholderCannotBeChosen();
     void themeSurvivesTheLanguageCommand();
     void webStartsOncePerChoice();
     void webFailureIsSilent();
@@ -193,6 +197,53 @@ void OptionsTest::switchingSexRecomputes() {
     QVERIFY(w.resultsShown());
     QCOMPARE(f.BMRLabel->text(), "BMR  1614 Cal");
     QCOMPARE(f.DPNlabel->text(), "DPN  112 Grm");
+}
+
+// A click anywhere on the option, the keyboard, and a screen reader's actions: each selects
+// "Her" through its handler, which repaints in her colours and computes her results.
+void OptionsTest::everyWayOfChoosingRunsTheHandler_data() {
+    QTest::addColumn<QString>("way");
+    for (const char* way : {"click on the caption", "arrow key", "toggle action", "press action"})
+        QTest::newRow(way) << QString(way);
+}
+
+void OptionsTest::everyWayOfChoosingRunsTheHandler() {
+    QFETCH(QString, way);
+    WindowFixture w;
+    Form1& f = *w.form;
+    w.clickOption(f.Option1);
+    w.typeAll({"30", "80", "180", "", "3"});
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(f.Option2)->actionInterface();
+    if (way == "click on the caption") {
+        QTest::mouseClick(f.Option2, Qt::LeftButton, {}, QPoint(10, f.Option2->height() - 5));
+    } else if (way == "arrow key") {
+        f.Option1->setFocus();
+        QTest::keyClick(f.Option1, Qt::Key_Right);
+    } else {
+        QVERIFY(actions);
+        actions->doAction(way == "toggle action" ? QAccessibleActionInterface::toggleAction()
+                                                 : QAccessibleActionInterface::pressAction());
+    }
+    QTRY_VERIFY(f.Option2->isChecked());
+    QCOMPARE(backColor(f.centralWidget()), reference::kFemale.window);
+    QCOMPARE(w.captions(), (QStringList{"BMR  1614 Cal", "DCN  2502 Cal", "DPN  112 Grm"}));
+    w.type(0, "30"); // the next keystroke keeps her results in her colours
+    QCOMPARE(w.captions()[0], "BMR  1614 Cal");
+    QCOMPARE(backColor(f.Shape[0]), reference::kFemale.bands);
+}
+
+void OptionsTest::hiddenPlaceholderCannotBeChosen() {
+    WindowFixture w;
+    Form1& f = *w.form;
+    w.clickOption(f.Option1);
+    w.typeAll({"30", "80", "180", "", "3"});
+    QAccessibleInterface* placeholder = QAccessible::queryAccessibleInterface(f.Option3);
+    if (QAccessibleActionInterface* actions = placeholder->actionInterface())
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(f.Option1->isChecked());
+    QVERIFY(w.resultsShown());
+    QCOMPARE(w.captions()[0], "BMR  1780 Cal");
 }
 
 void OptionsTest::themeSurvivesTheLanguageCommand() {

@@ -1,0 +1,13 @@
+// The application's style: Fusion, which paints the colours the window asks for on every
+// platform, with menus that mark the chosen item of a choice and leave the others bare.
+#pragma once
+
+#include <QProxyStyle>
+
+class Style : public QProxyStyle {
+  public:
+    Style();
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+};
