@@ -100,7 +100,7 @@ void Form1::createControls(QWidget* client) {
         return edit;
     };
     text[4] = box(4);
-    text[4]->setText("1");
+    text[4]->setText(layout.level);
     text[4]->setToolTip(layout.levelRange);
 
     auto option = [client](const QString& words, int left, int width) {

@@ -6,11 +6,13 @@
 // controls; every other file is pure data and rules, without widgets.
 //
 //   app/           Form1.cpp builds the controls and menus; Form_Load.cpp is start-up;
-//                  Form1_controls.* the kinds of control; Form1_platform.* the platform's
-//                  services behind seams (seam.h); Form1_application.* what the whole
-//                  application shares (style, icon, placing the window).
+//                  Form1_controls.* and Form1_result_label.* the kinds of control;
+//                  Form1_platform.* the platform's services behind seams (seam.h);
+//                  Form1_application.* and Form1_style.* what the whole application shares
+//                  (style, icon, desktop id, placing the window by placement.*); main.cpp.
 //   calc/          Form1_refresh.cpp: InputsValid, Recalculate, RefreshResults, text_Change,
-//                  Command1_Click, over numbers.* and metabolic.* (the arithmetic).
+//                  Command1_Click, over numbers.* and metabolic.* (the arithmetic);
+//                  Form1_copy.cpp the results' context menu.
 //   localisation/  Form1_language.cpp: ItaEng_Click, UpdateUnitLabels; Form1_disclaimer.cpp:
 //                  Disclaimer_Click; texts.* holds every text of the window.
 //   options/       Form1_formula.cpp, Form1_units.cpp, Form1_sex.cpp, Form1_web.cpp: the menu

@@ -1,5 +1,7 @@
 #include "Form1_controls.h"
 
+#include "options/themes.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -131,9 +133,9 @@ void drawFocusRing(QPainter& painter, const QRect& outer) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(QColor::fromRgb(themes::kFocusOuter), 1));
     painter.drawRect(outer.adjusted(0, 0, -1, -1));
-    painter.setPen(QPen(Qt::white, 1));
+    painter.setPen(QPen(QColor::fromRgb(themes::kFocusInner), 1));
     painter.drawRect(outer.adjusted(1, 1, -2, -2));
     painter.restore();
 }

@@ -75,6 +75,5 @@ void setBackColor(QWidget* control, const QColor& colour);
 QColor foreColor(const QWidget* control);
 void setForeColor(QWidget* control, const QColor& colour);
 
-// The focus ring of the window's controls: a black and a white line, one inside the other, so
-// that one of them stands out from any colour around it.
+// The focus ring of the window's controls, inside the given rectangle.
 void drawFocusRing(QPainter& painter, const QRect& outer);

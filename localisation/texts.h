@@ -21,6 +21,7 @@ struct LayoutTexts {
     Text option1, option2, option3;
     Five labels;
     Five levelTips;
+    Text level;      // the level box
     Text levelRange; // the tool tip of the level box and its caption
     Text credit;     // DPNlabel until the first result
     Text buildDate;  // BMRLabel until the first result
@@ -31,6 +32,7 @@ inline constexpr LayoutTexts kLayout = {
     "Inv",
     {"Età", "Peso ", "Altezza ", "Grasso %", "Livello attività"},
     {"Sedentario", "Poca attività", "Attività moderata", "Sportivo", "Sport agonistico "},
+    "1",
     "1 - 5",
     "Brought 2 u by Quillan",
     "28/04/2012",

@@ -37,4 +37,9 @@ struct SystemColours {
 inline constexpr SystemColours kSystem = {0xF0F0F0, 0x000000, 0xFFFFFF,
                                           0x000000, 0x0078D7, 0xFFFFFF};
 
+// The focus ring: a line of each, one inside the other, so that one of them stands out from any
+// colour around it.
+inline constexpr Rgb kFocusOuter = 0x000000;
+inline constexpr Rgb kFocusInner = 0xFFFFFF;
+
 } // namespace themes
