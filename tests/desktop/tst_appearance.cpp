@@ -19,14 +19,9 @@ Q_DECLARE_METATYPE(scenes::Scene)
 
 namespace {
 
-// A dark desktop palette, as a dark GTK or KDE theme hands it to Qt.
+// A dark desktop palette, as a dark GTK or KDE theme hands it to Qt: light text on dark grey.
 QPalette darkDesktop() {
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2B, 0x2B, 0x2B));
-    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        dark.setColor(role, QColor(0xEE, 0xEE, 0xEE));
-    dark.setColor(QPalette::Base, QColor(0x1E, 0x1E, 0x1E));
-    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xE4));
-    return dark;
+    return QPalette(QColor(0x35, 0x35, 0x35));
 }
 
 QImage clientArea(Scene scene) {
