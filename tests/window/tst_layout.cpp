@@ -92,16 +92,7 @@ void LayoutTest::startState() {
     QCOMPARE(f.BMRLabel->text(), reference::kBuildDate);
     QCOMPARE(f.DCNLabel->text(), reference::kWebAddress);
     QVERIFY(w.resultsShown());
-    const reference::Theme& start = reference::kStart;
-    QCOMPARE(backColor(f.centralWidget()), start.window);
-    QCOMPARE(backColor(f.Option1), start.window);
-    QCOMPARE(backColor(f.Option2), start.window);
-    for (std::size_t i = 0; i < 5; ++i) {
-        QCOMPARE(backColor(f.Shape[i]), start.bands);
-        QCOMPARE(backColor(f.text[i]), start.boxes);
-        QCOMPARE(backColor(f.Command1[i]), start.levelButtons);
-    }
-    QCOMPARE(foreColor(f.DCNLabel), start.dcnText);
+    verifyTheme(f, reference::kStart);
     QCOMPARE(backColor(f.Option3), reference::kOption3Back);
 }
 

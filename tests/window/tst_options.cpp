@@ -6,18 +6,6 @@
 
 namespace {
 
-void verifyTheme(const Form1& f, const reference::Theme& theme) {
-    QCOMPARE(backColor(f.centralWidget()), theme.window);
-    QCOMPARE(backColor(f.Option1), theme.window);
-    QCOMPARE(backColor(f.Option2), theme.window);
-    for (std::size_t i = 0; i < 5; ++i) {
-        QCOMPARE(backColor(f.Command1[i]), theme.levelButtons);
-        QCOMPARE(backColor(f.Shape[i]), theme.bands);
-        QCOMPARE(backColor(f.text[i]), theme.boxes);
-    }
-    QCOMPARE(foreColor(f.DCNLabel), theme.dcnText);
-}
-
 // The colour painted at the middle of a control, as the user sees it.
 QColor paintedAt(QWidget* control, QPoint point) {
     return control->grab().toImage().pixelColor(point * control->devicePixelRatioF());

@@ -13,6 +13,19 @@
 
 #include <memory>
 
+// The colours of a theme on every element it colours.
+inline void verifyTheme(const Form1& f, const reference::Theme& theme) {
+    QCOMPARE(backColor(f.centralWidget()), theme.window);
+    QCOMPARE(backColor(f.Option1), theme.window);
+    QCOMPARE(backColor(f.Option2), theme.window);
+    for (std::size_t i = 0; i < 5; ++i) {
+        QCOMPARE(backColor(f.Command1[i]), theme.levelButtons);
+        QCOMPARE(backColor(f.Shape[i]), theme.bands);
+        QCOMPARE(backColor(f.text[i]), theme.boxes);
+    }
+    QCOMPARE(foreColor(f.DCNLabel), theme.dcnText);
+}
+
 struct WindowFixture {
     QStringList openedAddresses;
     bool browserStarts = true;
