@@ -9,7 +9,15 @@ app_id=$2
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
-QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client timeout 5 "$program" 2>"$log" || true
+# Until the window is painted, or twenty seconds.
+QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" 2>"$log" &
+pid=$!
+for _ in $(seq 200); do
+  grep -q 'wl_surface@[0-9]*\.attach(wl_buffer' "$log" && break
+  sleep 0.1
+done
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
 requests=$(grep -E -- '-> (xdg_toplevel|wl_surface)' "$log" || true)
 
 fail() {
