@@ -1,9 +1,10 @@
 // A stand-in for the Windows shell program "explorer", for the test of the web command. Placed
 // beside the test, where CreateProcess looks first, it records how it was started and exits.
 //
-// Appends one line to the file named by VENTRIMO_EXPLORER_RECORD: the window show state that its
-// starter asked for (-1 when it asked for none), then every word of its command line, the
-// program name first, all separated by tabs.
+// Each start writes a file of its own, named after its process id, into the folder named by
+// VENTRIMO_EXPLORER_RECORD: one line of the window show state that its starter asked for (-1
+// when it asked for none), then every word of its command line, the program name first, all
+// separated by tabs.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -12,9 +13,11 @@
 #include <string>
 
 int main() {
-    wchar_t record[MAX_PATH];
-    if (GetEnvironmentVariableW(L"VENTRIMO_EXPLORER_RECORD", record, MAX_PATH) == 0)
+    wchar_t folder[MAX_PATH];
+    if (GetEnvironmentVariableW(L"VENTRIMO_EXPLORER_RECORD", folder, MAX_PATH) == 0)
         return 2;
+    const std::wstring record =
+        std::wstring(folder) + L"\\" + std::to_wstring(GetCurrentProcessId());
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -36,9 +39,12 @@ int main() {
     std::string utf8(std::size_t(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, line.c_str(), int(line.size()), utf8.data(), size, nullptr,
                         nullptr);
-    FILE* file = _wfopen(record, L"ab");
+    // Written under another name first, so that the test never reads half a record.
+    FILE* file = _wfopen((record + L".part").c_str(), L"wb");
     if (!file)
         return 4;
     const bool written = std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size();
-    return std::fclose(file) == 0 && written ? 0 : 5;
+    if (std::fclose(file) != 0 || !written)
+        return 5;
+    return MoveFileW((record + L".part").c_str(), (record + L".txt").c_str()) ? 0 : 6;
 }

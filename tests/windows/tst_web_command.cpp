@@ -1,6 +1,6 @@
 // The web command on Windows through the real service behind the seam: every choice starts
 // "explorer" once, with the address as its one argument, minimised and activated. The stand-in
-// explorer.exe beside this test, where CreateProcess looks first, records each start.
+// explorer.exe beside this test, where CreateProcess looks first, records each start in a file.
 #include "app/Form1.h"
 #include "app/Form1_application.h"
 #include "app/Form1_platform.h"
@@ -15,11 +15,14 @@ namespace {
 
 constexpr int kShowMinimized = 2; // SW_SHOWMINIMIZED
 
-QStringList recordedStarts(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+QStringList recordedStarts(const QDir& folder) {
+    QStringList starts;
+    for (const QString& name : folder.entryList({"*.txt"}, QDir::Files)) {
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            starts << QString::fromUtf8(file.readAll()).trimmed();
+    }
+    return starts;
 }
 
 } // namespace
@@ -37,8 +40,8 @@ class WebCommand : public QObject {
     }
 
     void eachChoiceStartsExplorerMinimisedWithTheAddress() {
-        const QString record = dir.filePath("explorer.txt");
-        qputenv("VENTRIMO_EXPLORER_RECORD", QDir::toNativeSeparators(record).toUtf8());
+        const QDir record(dir.path());
+        qputenv("VENTRIMO_EXPLORER_RECORD", QDir::toNativeSeparators(dir.path()).toUtf8());
         Form1 form;
         form.WEB->trigger();
         form.WEB->trigger();
