@@ -59,38 +59,42 @@ def check_version(pe):
 
 
 def check_icon(pe, ico_path):
+    """The program's icon is the ICO that the build derived from the XPM, image for image, and
+    holds the 32 x 32 image in 16 colours."""
     groups = resources(pe, pefile.RESOURCE_TYPE["RT_GROUP_ICON"])
     if len(groups) != 1:
         fail(f"{len(groups)} icon groups, not one")
     group = groups[0][2]
-    _, _, count = struct.unpack_from("<HHH", group)
-    if count != 1:
-        fail(f"the icon group holds {count} images, not one")
-    width, height, colours, _, planes, bits, size, icon_id = struct.unpack_from(
-        "<BBBBHHIH", group, 6)
-    if (width, height, colours, bits) != (32, 32, 16, 4):
-        fail(f"the icon is {width} x {height}, {colours} colours, {bits} bits a pixel")
-
     images = {name: data for name, _, data in resources(pe, pefile.RESOURCE_TYPE["RT_ICON"])}
-    if icon_id not in images or len(images[icon_id]) != size:
-        fail(f"the group names icon {icon_id} of {size} bytes, which is not there")
-    header_size, bitmap_width, bitmap_height, _, bitmap_bits = struct.unpack_from(
-        "<IiiHH", images[icon_id])
-    if (header_size, bitmap_width, bitmap_height, bitmap_bits) != (40, 32, 64, 4):
-        fail("the icon's bitmap is not 32 x 32 with a mask, at 4 bits a pixel")
-
-    # The very image of the ICO that the build derived from the XPM.
     with open(ico_path, "rb") as ico:
         derived = ico.read()
-    length, offset = struct.unpack_from("<II", derived, 6 + 8)
-    if images[icon_id] != derived[offset:offset + length]:
-        fail(f"the icon's image differs from {ico_path}")
+
+    # A group entry and an ICO entry share their first 12 bytes (size, colours, planes, bits,
+    # length); then the group names an icon resource where the ICO gives a file offset.
+    count = struct.unpack_from("<H", group, 4)[0]
+    if count != struct.unpack_from("<H", derived, 4)[0]:
+        fail(f"the icon group holds {count} images, {ico_path} others")
+    found = False
+    for index in range(count):
+        entry = group[6 + 14 * index:6 + 14 * index + 14]
+        ico_entry = derived[6 + 16 * index:6 + 16 * index + 16]
+        width, height, colours, _, _, bits, length, icon_id = struct.unpack("<BBBBHHIH", entry)
+        offset = struct.unpack_from("<I", ico_entry, 12)[0]
+        if entry[:12] != ico_entry[:12] or images.get(icon_id) != derived[offset:offset + length]:
+            fail(f"image {index} of the icon differs from that of {ico_path}")
+        bitmap = struct.unpack_from("<IiiHH", images[icon_id])
+        found = found or ((width, height, colours, bits) == (32, 32, 16, 4)
+                          and bitmap == (40, 32, 64, 1, 4))
+    if not found:
+        fail("the icon has no 32 x 32 image in 16 colours, at 4 bits a pixel")
 
 
 def main():
     if len(sys.argv) != 3:
         fail("usage: check_program_file.py PROGRAM.exe ICON.ico")
     pe = pefile.PE(sys.argv[1])
+    if not hasattr(pe, "DIRECTORY_ENTRY_RESOURCE") or not hasattr(pe, "VS_FIXEDFILEINFO"):
+        fail(f"{sys.argv[1]} has no version record")
     check_version(pe)
     check_icon(pe, sys.argv[2])
     print(f"{sys.argv[1]}: version record and icon as expected")
