@@ -1,6 +1,7 @@
 // Starts a Windows program and checks that it shows a window with the given title: a visible
-// top-level window of the started process. Then asks the window to close, as its close button
-// would, and expects the program to end with exit code 0.
+// top-level window of the started process, with a fixed single border, a title bar, a system
+// menu and a minimise button but no maximise button. Then asks the window to close, as its close
+// button would, and expects the program to end with exit code 0.
 //
 // Usage: ventrimo_window_probe PROGRAM TITLE      (PROGRAM a Windows path)
 // Prints what it saw; exits 0 when all went as expected.
@@ -81,8 +82,12 @@ int wmain(int argc, wchar_t* argv[]) {
 
     RECT frame{};
     GetWindowRect(search.found, &frame);
-    std::wprintf(L"\"%ls\" shows \"%ls\", %ld x %ld\n", argv[1], argv[2], frame.right - frame.left,
-                 frame.bottom - frame.top);
+    const LONG_PTR style = GetWindowLongPtrW(search.found, GWL_STYLE);
+    std::wprintf(L"\"%ls\" shows \"%ls\", %ld x %ld, style 0x%llx\n", argv[1], argv[2],
+                 frame.right - frame.left, frame.bottom - frame.top, (unsigned long long)style);
+    const LONG_PTR wanted = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    if ((style & wanted) != wanted || (style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) != 0)
+        return fail(L"the window's border or buttons are not a fixed window's", started);
 
     PostMessageW(search.found, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(started.hProcess, 30000) != WAIT_OBJECT_0)
