@@ -19,8 +19,10 @@ for set in "$@"; do
     ) ;;
   --windows)
     # Qt for Windows is built from Debian's source with the MinGW-w64 toolchain; the build
-    # machine's Qt serves as its host tools.
-    packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils) ;;
+    # machine's Qt serves as its host tools. NSIS makes the installer; the Windows tests run the
+    # build under Wine with an X server of their own, and read the program file with pefile.
+    packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils nsis
+      wine64 xvfb xauth python3-pefile) ;;
   *)
     echo "usage: $0 [--test] [--windows]" >&2
     exit 2 ;;

@@ -25,3 +25,11 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVENTRIMO_FUZZ=O
   -DVENTRIMO_TESTS=OFF -DVENTRIMO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz --target ventrimo_fuzzers
 ctest --test-dir build-fuzz/fuzz --output-on-failure
+
+# The Windows build under Wine, only when Qt for Windows is already built: building it takes
+# longer than a test run should (scripts/windows.sh does).
+if scripts/windows-qt.sh --print-prefix-if-built >/dev/null; then
+  scripts/windows.sh --test
+else
+  echo "Skipping the Windows tests: Qt for Windows is not built yet (scripts/windows.sh builds it)"
+fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Qt for 64-bit Windows from Debian's own qt6-base source with Debian's MinGW-w64, once,
 # into a cache folder outside the repository; later runs find it there and do nothing.
-# Prints the Qt prefix on its last line of output.
+# Prints the Qt prefix on its last line of output. With --print-prefix-if-built it builds nothing:
+# it prints the prefix when Qt is already built there, and fails otherwise.
 #
 # Only what the program and its tests need: Core, Gui, Widgets, Test, the Windows and the
 # offscreen platform plugins. Debian's source lacks the non-free wintab.h, so tablet events are
@@ -28,6 +29,7 @@ if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
   exit 0
 fi
+[ "${1:-}" != --print-prefix-if-built ] || exit 1
 
 scripts/deps.sh --windows
 jobs=$(nproc)
