@@ -8,7 +8,7 @@
 # offscreen platform plugins. Debian's source lacks the non-free wintab.h, so tablet events are
 # off; the Windows plugin of 6.4.2 needs OpenGL, which stays on (loaded dynamically).
 #
-# VENTRIMO_CACHE_DIR picks the cache (default ~/.cache/ventrimo). Takes about 40 minutes on two
+# VENTRIMO_CACHE_DIR picks the cache (default ~/.cache/ventrimo). Takes about half an hour on two
 # cores; the log is kept beside the prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,7 +37,7 @@ work=$cache/build-$key
 rm -rf "$work" "$prefix"
 mkdir -p "$work" "$prefix"
 log=$prefix/build.log
-echo "Building Qt $version for Windows into $prefix (about 40 minutes; log in $log)"
+echo "Building Qt $version for Windows into $prefix (about half an hour; log in $log)"
 
 # The source package of the very version the build machine's Qt tools come from.
 if ! apt-get source --print-uris "qt6-base=$version" >/dev/null 2>&1; then

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Ventrimo for 64-bit Windows on this Debian machine, and packages it. Installs what is
 # missing (Debian packages; Qt for Windows, built once into a cache by scripts/windows-qt.sh,
-# which takes about 40 minutes the first time), cross-builds build-windows/ventrimo.exe with
+# which takes about half an hour the first time), cross-builds build-windows/ventrimo.exe with
 # its icon and version record, and makes build-windows/ventrimo-<version>-win64.zip and the
 # installer build-windows/ventrimo-<version>-win64.exe.
 #
