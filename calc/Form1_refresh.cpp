@@ -52,11 +52,8 @@ void Form1::RefreshResults() {
     setResultsVisible(InputsValid());
 }
 
-// Writes a box the user may be typing in, keeping the caret where it was. Texts are compared
-// as the calculation reads them, in UTF-8.
+// Writes a new text into a box the user may be typing in, keeping the caret where it was.
 void Form1::rewriteBox(QLineEdit* box, const std::string& newText) {
-    if (utf8(box->text()) == newText)
-        return;
     const int caret = box->cursorPosition();
     box->setText(QString::fromStdString(newText)); // runs the nested refresh
     box->setCursorPosition(caret);
@@ -71,8 +68,14 @@ void Form1::setResultsVisible(bool visible) {
 void Form1::Recalculate() {
     if (std::optional<std::string> level = ventrimo::ClampedLevel(utf8(text[4]->text())))
         rewriteBox(text[4], *level);
-    for (QLineEdit* box : text)
-        rewriteBox(box, ventrimo::WithDecimalCommas(utf8(box->text())));
+    // Only a text that changes is written: a write of the same text would raise no change
+    // event, but it would move the caret and lose the box's undo history for nothing.
+    for (QLineEdit* box : text) {
+        const std::string current = utf8(box->text());
+        const std::string tidy = ventrimo::WithDecimalCommas(current);
+        if (tidy != current)
+            rewriteBox(box, tidy);
+    }
 
     const std::optional<ventrimo::Results> results = ventrimo::Calculate(currentInputs());
     if (!results) {
