@@ -20,7 +20,7 @@ mkdir -p "$folder"
 export QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 unset QT_SCALE_FACTOR QT_QPA_PLATFORMTHEME GTK_THEME XDG_CURRENT_DESKTOP
 # Tall enough for the window at scale factor 2, which is cut where it leaves the screen.
-xvfb-run --auto-servernum --server-args="-screen 0 1920x1200x24" bash -c '
+scripts/with-xvfb.sh "-screen 0 1920x1200x24" bash -c '
   "$1" "$2" light-
   XDG_CURRENT_DESKTOP=GNOME QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$1" "$2" dark-
   QT_SCALE_FACTOR=2 "$1" "$2" scale2-' _ "$tool" "$folder"

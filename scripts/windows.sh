@@ -38,7 +38,7 @@ ls -1 build-windows/ventrimo.exe build-windows/ventrimo-*-win64.zip \
 
 if [ $tests = ON ]; then
   # One X server for every test; the Wine processes of the build's prefix end before it does.
-  xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" bash -c '
+  scripts/with-xvfb.sh "-screen 0 1280x1024x24" bash -c '
     status=0
     ctest --test-dir build-windows --output-on-failure || status=$?
     WINEPREFIX=$PWD/build-windows/wine /usr/lib/wine/wineserver -w

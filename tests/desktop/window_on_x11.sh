@@ -6,8 +6,8 @@
 # Usage: window_on_x11.sh PROGRAM APP_ID
 set -euo pipefail
 if [ -z "${VENTRIMO_X11_INSIDE:-}" ]; then
-  VENTRIMO_X11_INSIDE=1 exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 \
-    -screen 1 640x480x24 -screen 2 1280x1024x24" "$0" "$@"
+  VENTRIMO_X11_INSIDE=1 exec "$(dirname "$0")/../../scripts/with-xvfb.sh" \
+    "-screen 0 1024x768x24 -screen 1 640x480x24 -screen 2 1280x1024x24" "$0" "$@"
 fi
 program=$1
 app_id=$2
@@ -37,6 +37,7 @@ window_on_screen() {
   if [ -z "$id" ]; then
     kill "$pid" 2>/dev/null || true
     cat "$log" >&2
+    xdpyinfo -display "$display" >/dev/null || true
     fail "no window on $display"
   fi
   sleep 0.5 # the window settles where the program puts it
