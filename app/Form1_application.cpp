@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 // The window frame's size is known only once the window system has framed it: if the frame
@@ -56,4 +59,12 @@ void showAtStart(QWidget& window) {
         new KeepOnScreen(&window);
     }
     window.show();
+}
+
+int finishApplication(int status) {
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

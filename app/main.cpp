@@ -52,5 +52,5 @@ int main(int argc, char* argv[]) {
     prepareApplication();
     Form1 window;
     showAtStart(window);
-    return app.exec();
+    return finishApplication(app.exec());
 }

@@ -202,5 +202,5 @@ void LayoutTest::bandsAreDrawnBehindTheLabels() {
     QVERIFY(w.form->Shape[0]->focusPolicy() == Qt::NoFocus);
 }
 
-QTEST_MAIN(LayoutTest)
+WINDOW_TEST_MAIN(LayoutTest)
 #include "tst_layout.moc"

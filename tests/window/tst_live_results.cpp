@@ -281,5 +281,5 @@ void LiveResultsTest::resultsAreSelectedAndCopied() {
     QCOMPARE(bmr->grab().toImage(), before);
 }
 
-QTEST_MAIN(LiveResultsTest)
+WINDOW_TEST_MAIN(LiveResultsTest)
 #include "tst_live_results.moc"

@@ -231,9 +231,10 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
     LocalisationTest test;
     QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
+    return finishApplication(QTest::qExec(&test, argc, argv));
 }
 
 #include "tst_localisation.moc"

@@ -267,5 +267,5 @@ void OptionsTest::webFailureIsSilent() {
              1);
 }
 
-QTEST_MAIN(OptionsTest)
+WINDOW_TEST_MAIN(OptionsTest)
 #include "tst_options.moc"

@@ -131,3 +131,14 @@ struct WindowFixture {
 
     std::unique_ptr<Form1> form;
 };
+
+// QTEST_MAIN, ending the way the program ends: the suites that also run under Wayland cannot
+// hang on their way out.
+#define WINDOW_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char* argv[]) {                                                             \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject test;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return finishApplication(QTest::qExec(&test, argc, argv));                                 \
+    }
