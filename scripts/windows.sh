@@ -40,7 +40,7 @@ if [ $tests = ON ]; then
   # One X server for every test; the Wine processes of the build's prefix end before it does.
   scripts/with-xvfb.sh "-screen 0 1280x1024x24" bash -c '
     status=0
-    ctest --test-dir build-windows --output-on-failure || status=$?
+    ctest --test-dir build-windows --output-on-failure --timeout 600 || status=$?
     WINEPREFIX=$PWD/build-windows/wine /usr/lib/wine/wineserver -w
     exit $status'
 fi
