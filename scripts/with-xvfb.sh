@@ -4,8 +4,8 @@
 # Xvfb picks a free display number itself (-displayfd): it takes the first number whose lock
 # file and sockets are all its own, so servers started at the same moment, or by another
 # user of the machine whose /tmp we cannot see, never share a number. Clients get a cookie of
-# their own in a fresh XAUTHORITY file: a program that reaches another server is refused at
-# once, and a program that reaches ours is told so.
+# their own in a fresh XAUTHORITY file, so a program that reached another server would be
+# refused and say so.
 #
 # Usage: scripts/with-xvfb.sh "SERVER ARGUMENTS" COMMAND [ARGUMENT...]
 set -euo pipefail
@@ -22,6 +22,7 @@ stop() {
   rm -rf "$folder"
 }
 trap stop EXIT
+trap 'exit 143' TERM INT
 
 # The cookie goes in before the server starts, under a wildcard address and no display
 # number, so that it holds for whichever number the server picks.
