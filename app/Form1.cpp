@@ -4,11 +4,21 @@
 
 #include "calc/metabolic.h"
 #include "localisation/texts.h"
+#include "options/choices.h"
 #include "options/themes.h"
 
+#include <QActionGroup>
+#include <QButtonGroup>
 #include <QMenuBar>
 
 namespace {
+
+texts::Text itemCaption(const ventrimo::FormulaChoice& row) {
+    return row.name;
+}
+texts::Text itemCaption(const ventrimo::UnitChoice& row) {
+    return row.item;
+}
 
 constexpr int kTwipsPerPixel = 15;
 
@@ -133,6 +143,12 @@ void Form1::createControls(QWidget* client) {
     Option3->hide();
     Option3->setEnabled(false); // nothing, not even assistive technology, selects it again
 
+    // The options are the sexes: each button's id is its sex.
+    sexes = new QButtonGroup(this);
+    sexes->addButton(Option3, int(ventrimo::Sex::None));
+    sexes->addButton(Option1, int(ventrimo::Sex::Male));
+    sexes->addButton(Option2, int(ventrimo::Sex::Female));
+
     for (std::size_t i = 0; i < 5; ++i)
         Label[i]->setBuddy(text[i]); // a screen reader names each box by its caption
 
@@ -142,24 +158,40 @@ void Form1::createControls(QWidget* client) {
         setTabOrder(tabChain[i - 1], tabChain[i]);
 }
 
+// Each menu item carries the value of its row, in an exclusive group; the first row of each
+// list is checked at start.
 void Form1::createMenus() {
     const texts::MenuTexts& menus = texts::kMenus;
-    auto checkable = [](QMenu* menu, const QString& caption, bool checked) {
-        QAction* item = menu->addAction(caption);
-        item->setCheckable(true);
-        item->setChecked(checked);
-        return item;
+    auto fill = [this](QMenu* menu, QActionGroup* group, const auto& rows) {
+        for (const auto& row : rows) {
+            QAction* item = group->addAction(QString::fromUtf8(itemCaption(row)));
+            item->setCheckable(true);
+            item->setChecked(&row == &rows.front());
+            item->setData(int(row.value));
+            menu->addAction(item);
+        }
     };
     Formula = menuBar()->addMenu(menus.formulaAtStart);
-    Mifflin = checkable(Formula, menus.mifflin, true);
-    Herris = checkable(Formula, menus.herris, false);
-    Katch = checkable(Formula, menus.katch, false);
+    formulas = new QActionGroup(this);
+    fill(Formula, formulas, ventrimo::kFormulas);
     Units = menuBar()->addMenu(menus.unitsAtStart);
-    cmkg = checkable(Units, menus.cmKg, true);
-    InchPound = checkable(Units, menus.inchPound, false);
+    unitSystems = new QActionGroup(this);
+    fill(Units, unitSystems, ventrimo::kUnitSystems);
+    Mifflin = menuItem(formulas, int(ventrimo::Formula::MifflinStJeor));
+    Herris = menuItem(formulas, int(ventrimo::Formula::HarrisBenedict));
+    Katch = menuItem(formulas, int(ventrimo::Formula::KatchMcArdle));
+    cmkg = menuItem(unitSystems, int(ventrimo::UnitSystem::Metric));
+    InchPound = menuItem(unitSystems, int(ventrimo::UnitSystem::Imperial));
     ItaEng = menuBar()->addAction(menus.itaEng);
     WEB = menuBar()->addAction(menus.web);
     Disclaimer = menuBar()->addAction(menus.disclaimer);
+}
+
+QAction* Form1::menuItem(const QActionGroup* group, int value) const {
+    for (QAction* item : group->actions())
+        if (item->data().toInt() == value)
+            return item;
+    return nullptr;
 }
 
 void Form1::connectEvents() {
@@ -185,6 +217,15 @@ void Form1::connectEvents() {
     connect(Katch, &QAction::triggered, this, &Form1::Katch_Click);
     connect(cmkg, &QAction::triggered, this, &Form1::cmkg_Click);
     connect(InchPound, &QAction::triggered, this, &Form1::InchPound_Click);
+    // Items of rows that have no handler of their own choose their value the same way.
+    for (QAction* item : formulas->actions())
+        if (item != Mifflin && item != Herris && item != Katch)
+            connect(item, &QAction::triggered, this,
+                    [this, item] { chooseFormula(ventrimo::Formula(item->data().toInt())); });
+    for (QAction* item : unitSystems->actions())
+        if (item != cmkg && item != InchPound)
+            connect(item, &QAction::triggered, this,
+                    [this, item] { chooseUnits(ventrimo::UnitSystem(item->data().toInt())); });
     connect(ItaEng, &QAction::triggered, this, &Form1::ItaEng_Click);
     connect(WEB, &QAction::triggered, this, &Form1::WEB_Click);
     connect(Disclaimer, &QAction::triggered, this, &Form1::Disclaimer_Click);

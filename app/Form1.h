@@ -3,26 +3,45 @@
 //
 // Map. Two layers live in each folder, told apart by the file name: files named Form1*, Form_*
 // (and main.cpp) are the window's, which read controls, call the pure layer and write
-// controls; every other file is pure data and rules, without widgets.
+// controls; every other file is pure data and rules, without widgets, built as a library of
+// its own that cannot reach Qt Widgets.
 //
-//   app/           Form1.cpp builds the controls and menus; Form_Load.cpp is start-up;
-//                  Form1_controls.* and Form1_result_label.* the kinds of control;
-//                  Form1_platform.* the platform's services behind seams (seam.h);
-//                  Form1_application.* and Form1_style.* what the whole application shares
-//                  (style, icon, desktop id, placing the window by placement.*); main.cpp.
+//   app/           Form1.cpp builds the controls and menus from the choice lists; Form_Load.cpp
+//                  is start-up; Form1_controls.* the kinds of control; Form1_result_label.* the
+//                  selectable result labels and their context menu; Form1_platform.* the
+//                  platform's services behind seams (seam.h); Form1_application.* and
+//                  Form1_style.* what the whole application shares (style, icon, desktop id,
+//                  placing the window by placement.*); main.cpp.
 //   calc/          Form1_refresh.cpp: InputsValid, Recalculate, RefreshResults, text_Change,
-//                  Command1_Click, over numbers.* and metabolic.* (the arithmetic);
-//                  Form1_copy.cpp the results' context menu.
-//   localisation/  Form1_language.cpp: ItaEng_Click, UpdateUnitLabels; Form1_disclaimer.cpp:
-//                  Disclaimer_Click; texts.* holds every text of the window.
+//                  Command1_Click, reading the controls (currentInputs), over numbers.* and
+//                  metabolic.* (the arithmetic).
+//   localisation/  Form1_language.cpp: language(), ItaEng_Click, UpdateUnitLabels, writing a
+//                  language's texts; Form1_disclaimer.cpp: Disclaimer_Click; texts.* holds every
+//                  text of the window, one catalogue per language (kLanguages).
 //   options/       Form1_formula.cpp, Form1_units.cpp, Form1_sex.cpp, Form1_web.cpp: the menu
-//                  and option handlers; themes.h holds every colour.
+//                  and option handlers; Form1_theme.cpp pins the desktop palette and paints a
+//                  theme; themes.h holds every colour; choices.h the lists of formulas
+//                  (kFormulas), unit systems (kUnitSystems) and sexes (kSexes).
 //
-// A keystroke: the box's textChanged runs text_Change, which runs RefreshResults: InputsValid
-// reads the controls into ventrimo::Inputs (currentInputs) and asks the calculation; if valid,
-// Recalculate clamps the level and turns "." into "," in each box (a write that changes a box
-// runs a nested RefreshResults inside it), computes with ventrimo::Calculate and writes the
-// three captions; last, RefreshResults shows or hides the three labels. Qt repaints them.
+// The choices. Each value of a choice is a row of its list, and the window maps its controls to
+// the values in one place (Form1.cpp): the formula and unit items carry their value as their
+// data, in an exclusive group each; the three options are buttons of one group whose ids are the
+// sexes. The language is the caption of Option1, read by language().
+//
+// Who writes which texts when. The constructor writes the layout's texts (texts::kLayout,
+// kMenus). Form_Load then overwrites the option captions, the row captions and the tool tips of
+// the results and level buttons with the start language's catalogue, and the unit captions; the
+// layout's tool tips of those controls never show. ItaEng_Click writes the other catalogue and
+// the unit captions. The formula and unit handlers write their menu's title, the unit handler
+// also the weight and height tool tips. Recalculate writes the results' captions, and with the
+// first one the layout's credit, date and web address are gone.
+//
+// A keystroke: the box's textChanged runs text_Change, which runs RefreshResults: it reads the
+// controls once (currentInputs) and evaluates them once (ventrimo::Evaluate); if valid,
+// Recalculate clamps the level and turns "." into "," in each box, computes the tidied inputs
+// once and writes the three captions and their visibility. Its own box writes raise change
+// events as any write does, but the refresh they would run is already under way and is
+// skipped. Qt repaints the labels.
 #pragma once
 
 #include "Form1_controls.h"
@@ -31,17 +50,25 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QAction;
+class QActionGroup;
+class QButtonGroup;
 class QMenu;
 
 namespace ventrimo {
 struct Inputs;
-}
+struct Evaluation;
+enum class Formula;
+enum class UnitSystem;
+enum class Sex;
+} // namespace ventrimo
 namespace texts {
-struct TextSet;
-}
+struct Catalogue;
+enum class Language;
+} // namespace texts
 namespace themes {
 struct Theme;
 }
@@ -87,6 +114,13 @@ class Form1 : public QMainWindow {
 
     // Localisation (localisation/)
     void UpdateUnitLabels();
+    // The window's language, named by the caption of Option1; none while it names neither.
+    std::optional<texts::Language> language() const;
+
+    // The choices as the menus' marks and the options' selection hold them.
+    ventrimo::Formula formula() const;
+    ventrimo::UnitSystem unitSystem() const;
+    ventrimo::Sex sex() const;
 
   public slots:
     void text_Change(int index);
@@ -109,11 +143,21 @@ class Form1 : public QMainWindow {
     void createMenus();
     void connectEvents();
     void rewriteBox(QLineEdit* box, const std::string& newText);
+    void recalculate(const ventrimo::Inputs& inputs, const ventrimo::Evaluation& known);
     void showResultMenu(ResultLabel* label, const QPoint& position);
     void setResultsVisible(bool visible);
-    void chooseFormula(QAction* chosen, const char* title);
-    void chooseUnits(QAction* chosen);
+    QAction* menuItem(const QActionGroup* group, int value) const;
+    void chooseFormula(ventrimo::Formula chosen);
+    void chooseUnits(ventrimo::UnitSystem chosen);
+    void chooseSex(ventrimo::Sex chosen);
     void pinSystemColours(QWidget* client);
     void applyTheme(const themes::Theme& theme);
-    void writeTextSet(const texts::TextSet& set);
+    void writeTexts(const texts::Catalogue& catalogue, bool byCommand);
+
+    // The items of each menu, and the three options, each carrying its choice's value.
+    QActionGroup *formulas = nullptr, *unitSystems = nullptr;
+    QButtonGroup* sexes = nullptr;
+    // Set while Recalculate writes the boxes: the refresh their change events would run is the
+    // one already under way.
+    bool rewritingBoxes = false;
 };

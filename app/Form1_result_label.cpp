@@ -1,8 +1,12 @@
 #include "Form1_result_label.h"
 
+#include "app/Form1.h"
+#include "localisation/texts.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
 
@@ -127,4 +131,12 @@ void ResultLabel::focusOutEvent(QFocusEvent* event) {
     if (event->reason() != Qt::PopupFocusReason && hasSelection())
         select(0, 0);
     AutoSizeLabel::focusOutEvent(event);
+}
+
+// The results' context menu, in the window's language (English when the caption names none).
+void Form1::showResultMenu(ResultLabel* label, const QPoint& position) {
+    const texts::Catalogue& words = texts::catalogue(language().value_or(texts::Language::English));
+    QMenu menu(label);
+    menu.addAction(words.copy, label, [label] { label->copy(); });
+    menu.exec(label->mapToGlobal(position));
 }

@@ -24,7 +24,7 @@ void Form1::Form_Load() {
     centreInWindow(BMRLabel, innerWidth);
     centreInWindow(DCNLabel, innerWidth);
 
-    const texts::Language language = texts::startLanguage(platform::firstWeekdayName());
-    writeTextSet(language == texts::Language::Italian ? texts::kItalian : texts::kEnglishAtStartup);
+    const QString weekday = platform::firstWeekdayName();
+    writeTexts(texts::catalogue(texts::startLanguage(weekday.toStdString())), false);
     UpdateUnitLabels();
 }

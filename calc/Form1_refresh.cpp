@@ -1,15 +1,16 @@
 // The window's side of the calculation: reading the controls, tidying the boxes, writing the
 // results, and the events that bring them up to date.
 //
-// Writing a box whose text changes raises its change event at once, inside the write, so a
-// whole nested refresh runs before the writer goes on. A write of the same text raises nothing,
-// and that is what ends the nesting: a box, once rewritten, is not changed again.
+// Writing a box whose text changes raises its change event at once, inside the write. A write
+// by the user or by a level button runs a whole refresh there; the writes Recalculate makes to
+// tidy the boxes do not, since the refresh that makes them computes the tidied boxes itself.
+// A write of the same text raises nothing.
 #include "app/Form1.h"
 
 #include "calc/metabolic.h"
 #include "localisation/texts.h"
 
-#include <QAction>
+#include <utility>
 
 namespace {
 
@@ -29,33 +30,31 @@ ventrimo::Inputs Form1::currentInputs() const {
         inputs.text[i] = utf8(text[i]->text());
         inputs.activityTag[i] = utf8(Command1[i]->Tag);
     }
-    inputs.formula = Herris->isChecked()  ? ventrimo::Formula::HarrisBenedict
-                     : Katch->isChecked() ? ventrimo::Formula::KatchMcArdle
-                                          : ventrimo::Formula::MifflinStJeor;
-    inputs.sex = Option1->isChecked()   ? ventrimo::Sex::Male
-                 : Option2->isChecked() ? ventrimo::Sex::Female
-                                        : ventrimo::Sex::None;
-    inputs.units =
-        cmkg->isChecked() ? ventrimo::UnitSystem::Metric : ventrimo::UnitSystem::Imperial;
+    inputs.formula = formula();
+    inputs.sex = sex();
+    inputs.units = unitSystem();
     return inputs;
 }
 
 bool Form1::InputsValid() const {
-    if (!Mifflin->isChecked() && !Herris->isChecked() && !Katch->isChecked())
-        return false;
-    return ventrimo::InputsValid(currentInputs());
+    return ventrimo::Evaluate(currentInputs()).valid;
 }
 
 void Form1::RefreshResults() {
-    if (InputsValid())
-        Recalculate();
-    setResultsVisible(InputsValid());
+    if (rewritingBoxes)
+        return; // Recalculate is writing the boxes and shows the outcome itself
+    const ventrimo::Inputs inputs = currentInputs();
+    const ventrimo::Evaluation now = ventrimo::Evaluate(inputs);
+    if (now.valid)
+        recalculate(inputs, now);
+    else
+        setResultsVisible(false);
 }
 
 // Writes a new text into a box the user may be typing in, keeping the caret where it was.
 void Form1::rewriteBox(QLineEdit* box, const std::string& newText) {
     const int caret = box->cursorPosition();
-    box->setText(QString::fromStdString(newText)); // runs the nested refresh
+    box->setText(QString::fromStdString(newText));
     box->setCursorPosition(caret);
 }
 
@@ -66,33 +65,39 @@ void Form1::setResultsVisible(bool visible) {
 }
 
 void Form1::Recalculate() {
-    if (std::optional<std::string> level = ventrimo::ClampedLevel(utf8(text[4]->text())))
-        rewriteBox(text[4], *level);
-    // Only a text that changes is written: a write of the same text would raise no change
-    // event, but it would move the caret and lose the box's undo history for nothing.
-    for (QLineEdit* box : text) {
-        const std::string current = utf8(box->text());
-        const std::string tidy = ventrimo::WithDecimalCommas(current);
-        if (tidy != current)
-            rewriteBox(box, tidy);
-    }
+    const ventrimo::Inputs inputs = currentInputs();
+    recalculate(inputs, ventrimo::Evaluate(inputs));
+}
 
-    const std::optional<ventrimo::Results> results = ventrimo::Calculate(currentInputs());
-    if (!results) {
+// The boxes as they stand and what they evaluate to: tidies the boxes, and evaluates again only
+// when tidying changed a text.
+void Form1::recalculate(const ventrimo::Inputs& inputs, const ventrimo::Evaluation& known) {
+    const ventrimo::Inputs tidy = ventrimo::Normalised(inputs);
+    if (tidy.text != inputs.text) {
+        // Only a text that changes is written: a write of the same text would raise no change
+        // event, but it would move the caret and lose the box's undo history for nothing.
+        const bool outer = std::exchange(rewritingBoxes, true);
+        for (std::size_t i = 0; i < 5; ++i)
+            if (tidy.text[i] != inputs.text[i])
+                rewriteBox(text[i], tidy.text[i]);
+        rewritingBoxes = outer;
+    }
+    const ventrimo::Evaluation outcome =
+        tidy.text == inputs.text ? known : ventrimo::Evaluate(tidy);
+    if (!outcome.results) {
         // Only a text that stopped being a number when its points became commas gets here.
         setResultsVisible(false);
         return;
     }
-    // The boxes stay as they are from here on, so one answer serves all three labels; it can
-    // be no, when a "." that became a "," left a value such as "0,5".
-    const bool shown = InputsValid();
-    BMR = results->bmr;
+    // It can be no, when a "." that became a "," left a value such as "0,5".
+    const bool shown = outcome.valid;
+    BMR = outcome.results->bmr;
     BMRLabel->setText(caption(texts::kBmr, BMR));
     BMRLabel->setVisible(shown);
-    DCN = results->dcn;
+    DCN = outcome.results->dcn;
     DCNLabel->setText(caption(texts::kDcn, DCN));
     DCNLabel->setVisible(shown);
-    DPN = results->dpn;
+    DPN = outcome.results->dpn;
     DPNlabel->setText(caption(texts::kDpn, DPN));
     DPNlabel->setVisible(shown);
 }
@@ -102,7 +107,13 @@ void Form1::text_Change(int /*index*/) {
 }
 
 void Form1::Command1_Click(int index) {
-    text[4]->setText(QString::number(index + 1)); // a changed level refreshes inside the write
-    if (InputsValid())
-        Recalculate();
+    const QString level = QString::number(index + 1);
+    if (text[4]->text() != level) {
+        text[4]->setText(level); // the change event runs the whole refresh inside the write
+        return;
+    }
+    const ventrimo::Inputs inputs = currentInputs();
+    const ventrimo::Evaluation now = ventrimo::Evaluate(inputs);
+    if (now.valid)
+        recalculate(inputs, now);
 }

@@ -108,9 +108,29 @@ float proteinFactor(double level, Sex sex) {
                    : level == 3 ? 1.4f
                    : level == 4 ? 1.6f
                                 : 2.0f;
-    if (sex == Sex::Male)
-        factor = toSingle(factor + 0.2);
-    return factor;
+    return toSingle(factor + choice(sex).proteinBonus);
+}
+
+bool boxMeets(Need need, std::string_view text) {
+    switch (need) {
+    case Need::Nothing:
+        return true;
+    case Need::Positive:
+        return BoxPasses(text);
+    case Need::Number:
+        return isFiniteSingle(text);
+    }
+    return false;
+}
+
+bool boxesMeetFormula(const Inputs& in) {
+    const FormulaChoice& formula = choice(in.formula);
+    if (formula.needsSex && in.sex == Sex::None)
+        return false;
+    for (std::size_t i = 0; i < in.text.size(); ++i)
+        if (!boxMeets(formula.boxes[i], in.text[i]))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -120,20 +140,14 @@ bool BoxPasses(std::string_view text) {
 }
 
 bool InputsValid(const Inputs& in) {
-    bool boxes = false;
-    switch (in.formula) {
-    case Formula::MifflinStJeor:
-    case Formula::HarrisBenedict:
-        boxes = BoxPasses(in.text[Age]) && BoxPasses(in.text[Weight]) &&
-                BoxPasses(in.text[Height]) && BoxPasses(in.text[ActivityLevel]) &&
-                in.sex != Sex::None;
-        break;
-    case Formula::KatchMcArdle:
-        boxes = BoxPasses(in.text[Weight]) && BoxPasses(in.text[BodyFat]) &&
-                isFiniteSingle(in.text[ActivityLevel]);
-        break;
-    }
-    return boxes && Calculate(in).has_value();
+    return Evaluate(in).valid;
+}
+
+Evaluation Evaluate(const Inputs& in) {
+    Evaluation evaluation;
+    evaluation.results = Calculate(in);
+    evaluation.valid = evaluation.results && boxesMeetFormula(in);
+    return evaluation;
 }
 
 std::optional<Results> Calculate(const Inputs& in) {

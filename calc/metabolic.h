@@ -3,16 +3,14 @@
 // three choices, so the window, the tests and the fuzzers all run the very same arithmetic.
 #pragma once
 
+#include "options/choices.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace ventrimo {
-
-enum class Formula { MifflinStJeor, HarrisBenedict, KatchMcArdle };
-enum class Sex { None, Male, Female };
-enum class UnitSystem { Metric, Imperial };
 
 // Box indices, as the window numbers its input boxes.
 enum Box { Age = 0, Weight = 1, Height = 2, BodyFat = 3, ActivityLevel = 4 };
@@ -43,10 +41,18 @@ struct Results {
 // fits a single.
 bool BoxPasses(std::string_view text);
 
-// Whether the boxes that the formula needs are usable and the results come out as finite
-// numbers. Mifflin-St Jeor and Harris-Benedict also need a sex; Katch-McArdle a number in the
-// level box.
+// Whether the boxes that the formula needs are usable (kFormulas says which, and whether it
+// needs a sex) and the results come out as finite numbers.
 bool InputsValid(const Inputs& inputs);
+
+// Both answers from one calculation: the results, and whether they are valid to show. Results
+// can be there while the inputs are not valid (a box such as "0,5" converts but is no positive
+// leading number).
+struct Evaluation {
+    std::optional<Results> results;
+    bool valid = false;
+};
+Evaluation Evaluate(const Inputs& inputs);
 
 // The results from the boxes as they stand (their decimal points already turned into commas).
 // Empty when a text does not convert or a result leaves the range of a single.

@@ -3,10 +3,10 @@
 #include "app/Form1_platform.h"
 #include "localisation/texts.h"
 
+// The box speaks the window's language; a caption that names none gives English.
 void Form1::Disclaimer_Click() {
-    const bool italian = texts::languageOf(Option1->text().trimmed()) == texts::Language::Italian;
     const texts::Disclaimer& box =
-        texts::disclaimer(italian ? texts::Language::Italian : texts::Language::English);
+        texts::catalogue(language().value_or(texts::Language::English)).disclaimer;
     platform::showMessage(this, box.title,
                           QString(box.firstLine) + QChar(u'\r') + QString(box.secondLine));
 }

@@ -1,33 +1,39 @@
-// The language command and the unit captions. The language in use is the caption of Option1:
-// "Lui" for Italian, "Him" for English.
+// The language command and the unit captions. The language in use is named by the caption of
+// Option1: "Lui" for Italian, "Him" for English.
 #include "app/Form1.h"
 
 #include "localisation/texts.h"
+#include "options/choices.h"
 
-#include <QAction>
-
-void Form1::writeTextSet(const texts::TextSet& set) {
-    Option1->setText(set.option1);
-    Option2->setText(set.option2);
-    for (std::size_t i = 0; i < 5; ++i)
-        Label[i]->setText(set.labels[i]);
-    BMRLabel->setToolTip(set.bmrTip);
-    DCNLabel->setToolTip(set.dcnTip);
-    DPNlabel->setToolTip(set.dpnTip);
-    for (std::size_t i = 0; i < 5; ++i)
-        Command1[i]->setToolTip(set.levelTips[i]);
+std::optional<texts::Language> Form1::language() const {
+    return texts::languageOf(Option1->text().trimmed().toStdString());
 }
 
+// The fifteen language-dependent properties, in the order the window writes them.
+void Form1::writeTexts(const texts::Catalogue& catalogue, bool byCommand) {
+    Option1->setText(catalogue.option1);
+    Option2->setText(byCommand ? catalogue.option2ByCommand : catalogue.option2AtStart);
+    for (std::size_t i = 0; i < 5; ++i)
+        Label[i]->setText(catalogue.labels[i]);
+    BMRLabel->setToolTip(catalogue.bmrTip);
+    DCNLabel->setToolTip(catalogue.dcnTip);
+    DPNlabel->setToolTip(byCommand ? catalogue.dpnTipByCommand : catalogue.dpnTipAtStart);
+    for (std::size_t i = 0; i < 5; ++i)
+        Command1[i]->setToolTip(catalogue.levelTips[i]);
+}
+
+// A caption that names no language turns the window to English.
 void Form1::ItaEng_Click() {
-    const bool english = texts::languageOf(Option1->text()) == texts::Language::English;
-    writeTextSet(english ? texts::kItalian : texts::kEnglishByCommand);
+    const std::optional<texts::Language> now = language();
+    writeTexts(texts::catalogue(now ? texts::nextLanguage(*now) : texts::Language::English), true);
     UpdateUnitLabels();
 }
 
-// A caption that names neither language leaves the two captions as they are.
+// A caption that names no language leaves the two captions as they are.
 void Form1::UpdateUnitLabels() {
-    if (const auto language = texts::languageOf(Option1->text().trimmed())) {
-        const texts::UnitCaptions captions = texts::unitCaptions(*language, cmkg->isChecked());
+    if (const std::optional<texts::Language> now = language()) {
+        const texts::UnitCaptions& captions =
+            texts::catalogue(*now).*ventrimo::choice(unitSystem()).captions;
         Label[1]->setText(captions.weight);
         Label[2]->setText(captions.height);
     }

@@ -1,11 +1,17 @@
 // Every text the window shows: captions, tool tips, titles, menu items, unit captions, the
-// disclaimer. Plain data, in UTF-8; the window writes them and nothing else spells them.
+// disclaimer. Plain constant data in UTF-8, without Qt: the window writes these texts and
+// nothing else spells them.
+//
+// Who writes which text when: the window is created with the layout's texts (kLayout, kMenus);
+// start-up then overwrites the option captions, the row captions and every tool tip of the
+// results and level buttons with its language's catalogue (Form_Load), and the language command
+// writes the other language's (ItaEng_Click). Unit captions follow the language and the unit
+// system (UpdateUnitLabels); formula and unit titles follow their menus.
 #pragma once
-
-#include <QString>
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace texts {
 
@@ -27,87 +33,148 @@ struct LayoutTexts {
     Text buildDate;  // BMRLabel until the first result
 };
 inline constexpr LayoutTexts kLayout = {
-    "Lui",
-    "                 Lei",
-    "Inv",
-    {"Età", "Peso ", "Altezza ", "Grasso %", "Livello attività"},
-    {"Sedentario", "Poca attività", "Attività moderata", "Sportivo", "Sport agonistico "},
-    "1",
-    "1 - 5",
-    "Brought 2 u by Quillan",
-    "28/04/2012",
+    .option1 = "Lui",
+    .option2 = "                 Lei",
+    .option3 = "Inv",
+    .labels = {"Età", "Peso ", "Altezza ", "Grasso %", "Livello attività"},
+    .levelTips = {"Sedentario", "Poca attività", "Attività moderata", "Sportivo",
+                  "Sport agonistico "},
+    .level = "1",
+    .levelRange = "1 - 5",
+    .credit = "Brought 2 u by Quillan",
+    .buildDate = "28/04/2012",
 };
 
 // The menu bar, the same in both languages. A formula's item caption is also the title its
-// choice writes.
+// choice writes; a unit system's title is shorter than its item.
 struct MenuTexts {
     Text formulaAtStart;
     Text mifflin, herris, katch;
     Text unitsAtStart;
     Text cmKg, inchPound;
+    Text cmKgTitle, inchPoundTitle;
     Text itaEng, web, disclaimer;
 };
 inline constexpr MenuTexts kMenus = {
-    "Mifflin-St Jeor", "Mifflin-St Jeor ", "Herris-Benedict", "Katch-McArdle", "Cm ; Kg",
-    "Cm ; Kg",         "Inches ; Pounds",  "Ita/Eng",         "WEB",           "[ (!) ]",
+    .formulaAtStart = "Mifflin-St Jeor",
+    .mifflin = "Mifflin-St Jeor ",
+    .herris = "Herris-Benedict",
+    .katch = "Katch-McArdle",
+    .unitsAtStart = "Cm ; Kg",
+    .cmKg = "Cm ; Kg",
+    .inchPound = "Inches ; Pounds",
+    .cmKgTitle = "Cm;Kg",
+    .inchPoundTitle = "Inch.;Pound",
+    .itaEng = "Ita/Eng",
+    .web = "WEB",
+    .disclaimer = "[ (!) ]",
 };
 
-// What choosing a unit system writes: the tool tips of the weight and height boxes and the
-// unit menu's title.
-struct UnitChoice {
-    Text weightTip, heightTip, title;
+// The tool tips of the weight and height boxes, which name their unit.
+struct UnitTips {
+    Text weight, height;
 };
-inline constexpr UnitChoice kMetric = {"Kg", "Cm", "Cm;Kg"};
-inline constexpr UnitChoice kImperial = {"Pounds", "Inch.", "Inch.;Pound"};
+inline constexpr UnitTips kMetricTips = {.weight = "Kg", .height = "Cm"};
+inline constexpr UnitTips kImperialTips = {.weight = "Pounds", .height = "Inch."};
 
 // A result caption is its prefix, the number and its suffix, the same in both languages.
 struct ResultWords {
     Text prefix, suffix;
 };
-inline constexpr ResultWords kBmr = {"BMR ", " Cal"};
-inline constexpr ResultWords kDcn = {"DCN ", " Cal"};
-inline constexpr ResultWords kDpn = {"DPN ", " Grm"};
-
-enum class Language { Italian, English };
-
-// The language a caption of Option1 names: "Lui" Italian, "Him" English, none for any other
-// text. Exact and case-sensitive; callers that trim the caption do so first.
-std::optional<Language> languageOf(const QString& caption);
-
-// The language the program starts in, from the full name of the locale's first weekday: an
-// Italian locale whose week starts on Monday names it "lunedì" (or "lunedí"); any other name,
-// exactly compared, gives English.
-Language startLanguage(const QString& firstWeekdayName);
-
-// The fifteen language-dependent properties, in the order the window writes them.
-struct TextSet {
-    Text option1; // also the language word
-    Text option2;
-    Five labels;
-    Text bmrTip, dcnTip, dpnTip;
-    Five levelTips;
-};
-
-// Italian, at start-up and from the language command alike.
-extern const TextSet kItalian;
-// English at start-up, and English from the language command: they differ in the padding of
-// Option2's caption and the spelling of the protein tool tip.
-extern const TextSet kEnglishAtStartup;
-extern const TextSet kEnglishByCommand;
+inline constexpr ResultWords kBmr = {.prefix = "BMR ", .suffix = " Cal"};
+inline constexpr ResultWords kDcn = {.prefix = "DCN ", .suffix = " Cal"};
+inline constexpr ResultWords kDpn = {.prefix = "DPN ", .suffix = " Grm"};
 
 // The captions of the weight and height rows, which name their unit.
 struct UnitCaptions {
     Text weight, height;
 };
-UnitCaptions unitCaptions(Language language, bool metric);
 
 // The disclaimer: a title and a message of two lines.
 struct Disclaimer {
     Text title, firstLine, secondLine;
 };
-const Disclaimer& disclaimer(Language language);
 
-// The result labels' context menu: its one command, which copies the caption.
-Text copyCommand(Language language);
+enum class Language { Italian, English };
+
+// Everything one language writes. The language command writes the same texts as start-up but
+// for Option2's caption and the protein tool tip, which it spells its own way in English.
+struct Catalogue {
+    Language language;
+    Text option1; // the male option's caption, which also names the language
+    Text option2AtStart, option2ByCommand;
+    Five labels;
+    Text bmrTip, dcnTip, dpnTipAtStart, dpnTipByCommand;
+    Five levelTips;
+    UnitCaptions metric, imperial;
+    Disclaimer disclaimer;
+    Text copy; // the result labels' context menu
+    // Full names of the locale's first weekday that start the program in this language.
+    std::array<std::string_view, 2> firstWeekdays;
+};
+
+inline constexpr auto kLanguages = std::to_array<Catalogue>({
+    {
+        .language = Language::Italian,
+        .option1 = "Lui",
+        .option2AtStart = "                 Lei",
+        .option2ByCommand = "                 Lei",
+        .labels = {"Età", "Peso", "Altezza", "Grasso %", "Livello di attività"},
+        .bmrTip = "Fabbisogno calorico giornaliero a riposo",
+        .dcnTip = "Fabbisogno calorico giornaliero in base allo stile di vita",
+        .dpnTipAtStart = "Fabbisogno proteico giornaliero",
+        .dpnTipByCommand = "Fabbisogno proteico giornaliero",
+        .levelTips = {"Sedentario", "Poca attività fisica", "Attività fisica moderata",
+                      "Sportivo o attività fisica frequente",
+                      "Sport agonistico o quotidiana manovalanza pesante"},
+        .metric = {.weight = "Peso [Kg]", .height = "Altezza [Cm]"},
+        .imperial = {.weight = "Peso [Lb]", .height = "Altezza [In]"},
+        .disclaimer = {.title = "ATTENZIONE",
+                       .firstLine =
+                           "I dati prodotti da questo software hanno carattere puramente didattico",
+                       .secondLine = "e non devono assolutamente sostituire le indicazioni "
+                                     "fornite da un medico !"},
+        .copy = "Copia",
+        .firstWeekdays = {"lunedì", "lunedí"},
+    },
+    {
+        .language = Language::English,
+        .option1 = "Him",
+        .option2AtStart = "                 Her",
+        .option2ByCommand = "                Her",
+        .labels = {"Age", "Weight", "Height", "Fat %", "Activity level"},
+        .bmrTip = "Daily caloric need at total rest",
+        .dcnTip = "Daily caloric need adjusted for usual lifestyle",
+        .dpnTipAtStart = "Daily proteic requirment",
+        .dpnTipByCommand = "Daily proteic requirement",
+        .levelTips = {"Sedentary", "Little physical activity", "Moderate physical activity ",
+                      "Hard physical activity",
+                      "Professional athelete or daily heavy manual labor"},
+        .metric = {.weight = "Weight [Kg]", .height = "Height [Cm]"},
+        .imperial = {.weight = "Weight [Lb]", .height = "Height [In]"},
+        .disclaimer = {.title = "WARNING",
+                       .firstLine = "All info provided by this software is offered for "
+                                    "educational purposes only",
+                       .secondLine = "and is not intended to replace the guidance of a "
+                                     "healthcare professional !"},
+        .copy = "Copy",
+        .firstWeekdays = {},
+    },
+});
+
+// The catalogue of a language.
+const Catalogue& catalogue(Language language);
+
+// The language a caption of Option1 names, exactly and case-sensitively; none for any other
+// text.
+std::optional<Language> languageOf(std::string_view caption);
+
+// The language the language command turns to: the next one in kLanguages, after the last the
+// first.
+Language nextLanguage(Language language);
+
+// The language the program starts in, from the full name of the locale's first weekday: the
+// language that lists that name, and English when none does.
+Language startLanguage(std::string_view firstWeekdayName);
 
 } // namespace texts

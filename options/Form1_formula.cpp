@@ -1,24 +1,27 @@
 // The formula menu: one check mark, and the menu's title names the choice.
 #include "app/Form1.h"
 
-#include "localisation/texts.h"
+#include "options/choices.h"
 
-#include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
-void Form1::chooseFormula(QAction* chosen, const char* title) {
-    for (QAction* item : {Mifflin, Katch, Herris})
-        item->setChecked(item == chosen);
-    Formula->setTitle(title);
+ventrimo::Formula Form1::formula() const {
+    return ventrimo::Formula(formulas->checkedAction()->data().toInt());
+}
+
+void Form1::chooseFormula(ventrimo::Formula chosen) {
+    menuItem(formulas, int(chosen))->setChecked(true); // the group clears the other marks
+    Formula->setTitle(QString::fromUtf8(ventrimo::choice(chosen).name));
     RefreshResults();
 }
 
 void Form1::Mifflin_Click() {
-    chooseFormula(Mifflin, texts::kMenus.mifflin);
+    chooseFormula(ventrimo::Formula::MifflinStJeor);
 }
 void Form1::Herris_Click() {
-    chooseFormula(Herris, texts::kMenus.herris);
+    chooseFormula(ventrimo::Formula::HarrisBenedict);
 }
 void Form1::Katch_Click() {
-    chooseFormula(Katch, texts::kMenus.katch);
+    chooseFormula(ventrimo::Formula::KatchMcArdle);
 }

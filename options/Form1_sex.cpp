@@ -2,42 +2,25 @@
 // same controls, so neither leaves a trace of the other.
 #include "app/Form1.h"
 
-#include "options/themes.h"
+#include "options/choices.h"
 
-void Form1::pinSystemColours(QWidget* client) {
-    const themes::SystemColours& system = themes::kSystem;
-    QPalette palette(QColor::fromRgb(system.buttonFace), QColor::fromRgb(system.buttonFace));
-    const std::pair<QPalette::ColorRole, themes::Rgb> roles[] = {
-        {QPalette::WindowText, system.buttonText}, {QPalette::ButtonText, system.buttonText},
-        {QPalette::Base, system.boxGround},        {QPalette::Text, system.boxText},
-        {QPalette::Highlight, system.highlight},   {QPalette::HighlightedText, system.highlighted}};
-    for (const auto& [role, colour] : roles) {
-        palette.setColor(QPalette::Active, role, QColor::fromRgb(colour));
-        palette.setColor(QPalette::Inactive, role, QColor::fromRgb(colour));
-    }
-    client->setPalette(palette);
+#include <QButtonGroup>
+
+// The hidden Option3 holds the selection until a sex is chosen, and stands for no sex.
+ventrimo::Sex Form1::sex() const {
+    const int id = sexes->checkedId();
+    return id < 0 ? ventrimo::Sex::None : ventrimo::Sex(id);
 }
 
-void Form1::applyTheme(const themes::Theme& theme) {
-    QWidget* surface = centralWidget();
-    setBackColor(surface, QColor::fromRgb(theme.window));
-    // The options blend into the window, whatever colour it has.
-    setBackColor(Option1, backColor(surface));
-    setBackColor(Option2, backColor(surface));
-    for (std::size_t i = 0; i < 5; ++i) {
-        setBackColor(Command1[i], QColor::fromRgb(theme.levelButtons));
-        setBackColor(Shape[i], QColor::fromRgb(theme.bands));
-        setBackColor(text[i], QColor::fromRgb(theme.boxes));
-    }
-    setForeColor(DCNLabel, QColor::fromRgb(theme.dcnText));
+void Form1::chooseSex(ventrimo::Sex chosen) {
+    applyTheme(*ventrimo::choice(chosen).theme);
+    RefreshResults();
 }
 
 void Form1::Option1_Click() {
-    applyTheme(themes::kMale);
-    RefreshResults();
+    chooseSex(ventrimo::Sex::Male);
 }
 
 void Form1::Option2_Click() {
-    applyTheme(themes::kFemale);
-    RefreshResults();
+    chooseSex(ventrimo::Sex::Female);
 }

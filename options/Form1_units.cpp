@@ -2,25 +2,28 @@
 // unit system.
 #include "app/Form1.h"
 
-#include "localisation/texts.h"
+#include "options/choices.h"
 
-#include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
-void Form1::chooseUnits(QAction* chosen) {
-    for (QAction* item : {cmkg, InchPound})
-        item->setChecked(item == chosen);
-    const texts::UnitChoice& choice = chosen == cmkg ? texts::kMetric : texts::kImperial;
-    text[1]->setToolTip(choice.weightTip);
-    text[2]->setToolTip(choice.heightTip);
-    Units->setTitle(choice.title);
+ventrimo::UnitSystem Form1::unitSystem() const {
+    return ventrimo::UnitSystem(unitSystems->checkedAction()->data().toInt());
+}
+
+void Form1::chooseUnits(ventrimo::UnitSystem chosen) {
+    menuItem(unitSystems, int(chosen))->setChecked(true); // the group clears the other mark
+    const ventrimo::UnitChoice& choice = ventrimo::choice(chosen);
+    text[1]->setToolTip(QString::fromUtf8(choice.tips.weight));
+    text[2]->setToolTip(QString::fromUtf8(choice.tips.height));
+    Units->setTitle(QString::fromUtf8(choice.title));
     UpdateUnitLabels();
     RefreshResults();
 }
 
 void Form1::cmkg_Click() {
-    chooseUnits(cmkg);
+    chooseUnits(ventrimo::UnitSystem::Metric);
 }
 void Form1::InchPound_Click() {
-    chooseUnits(InchPound);
+    chooseUnits(ventrimo::UnitSystem::Imperial);
 }
