@@ -1,4 +1,4 @@
-// The whole calculation on five arbitrary box texts, under every formula, sex and unit choice:
+// The whole calculation on five arbitrary box texts, under every formula, sex and unit system:
 // once with the texts cut to the boxes' maximum lengths, as the window holds them, and once
 // uncut. The input is split into the five texts at newline bytes.
 #include "calc/metabolic.h"
@@ -98,14 +98,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < 5; ++i)
         cut.text[i].resize(std::min(cut.text[i].size(), std::size_t(ventrimo::kBoxMaxLength[i])));
 
-    using ventrimo::Formula, ventrimo::Sex, ventrimo::UnitSystem;
-    for (Formula formula : {Formula::MifflinStJeor, Formula::HarrisBenedict, Formula::KatchMcArdle})
-        for (Sex sex : {Sex::None, Sex::Male, Sex::Female})
-            for (UnitSystem units : {UnitSystem::Metric, UnitSystem::Imperial})
+    for (const ventrimo::FormulaChoice& formula : ventrimo::kFormulas)
+        for (const ventrimo::SexChoice& sex : ventrimo::kSexes)
+            for (const ventrimo::UnitChoice& units : ventrimo::kUnitSystems)
                 for (Inputs* in : {&cut, &uncut}) {
-                    in->formula = formula;
-                    in->sex = sex;
-                    in->units = units;
+                    in->formula = formula.value;
+                    in->sex = sex.value;
+                    in->units = units.value;
                     checkNormalised(*in, in == &cut);
                 }
     return 0;

@@ -172,7 +172,9 @@ struct Case {
 // Each row as the user types it. The rows after "seventy and a half" each tell one precision
 // step apart from its neighbours: a value stored as a single where the formula says so, a
 // divisor or product kept in double precision where it says that, and the order of the
-// female imperial Mifflin-St Jeor row.
+// female imperial Mifflin-St Jeor row. The rows from "harris male imperial" on complete the
+// formula, sex and unit rows so that one step of the last digit of any constant a row uses
+// changes a caption of one of its cases.
 inline const QList<Case> kCases = {
     {"mifflin level 3",
      Formula::Mifflin,
@@ -318,6 +320,54 @@ inline const QList<Case> kCases = {
      true,
      {"", "298", "", "10", "3"},
      {"BMR  2998 Cal", "DCN  4646 Cal", "DPN  189 Grm"}},
+    {"harris male imperial",
+     Formula::Herris,
+     Sex::Male,
+     true,
+     {"83", "119,2", "55,4", "", "4"},
+     {"BMR  951 Cal", "DCN  1640 Cal", "DPN  97 Grm"}},
+    {"harris male metric constants",
+     Formula::Herris,
+     Sex::Male,
+     false,
+     {"59", "132", "171", "", "5"},
+     {"BMR  2338 Cal", "DCN  4442 Cal", "DPN  290 Grm"}},
+    {"harris male metric age factor",
+     Formula::Herris,
+     Sex::Male,
+     false,
+     {"55", "92,0", "184", "", "4"},
+     {"BMR  1881 Cal", "DCN  3245 Cal", "DPN  166 Grm"}},
+    {"harris female metric constants",
+     Formula::Herris,
+     Sex::Female,
+     false,
+     {"61", "73,9", "180,5", "", "5"},
+     {"BMR  1410 Cal", "DCN  2679 Cal", "DPN  148 Grm"}},
+    {"harris female metric first constant",
+     Formula::Herris,
+     Sex::Female,
+     false,
+     {"34", "95", "145,9", "", "5"},
+     {"BMR  1675 Cal", "DCN  3182 Cal", "DPN  190 Grm"}},
+    {"harris female imperial constants",
+     Formula::Herris,
+     Sex::Female,
+     true,
+     {"32", "329", "70", "", "5"},
+     {"BMR  2266 Cal", "DCN  4305 Cal", "DPN  298 Grm"}},
+    {"mifflin female metric height factor",
+     Formula::Mifflin,
+     Sex::Female,
+     false,
+     {"55", "53,23", "199", "", "2"},
+     {"BMR  1340 Cal", "DCN  1843 Cal", "DPN  64 Grm"}},
+    {"katch imperial without a sex",
+     Formula::Katch,
+     Sex::None,
+     true,
+     {"", "274,0", "", "12", "5"},
+     {"BMR  2732 Cal", "DCN  5192 Cal", "DPN  249 Grm"}},
 };
 
 } // namespace reference

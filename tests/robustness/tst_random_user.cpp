@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QtTest>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <random>
@@ -210,9 +211,10 @@ void RandomUser::nextEvent() {
         log("click level button " + QString::number(level + 1));
         QTest::mouseClick(form->Command1[level], Qt::LeftButton);
     } else if (kind < 92) {
-        QAction* const actions[] = {form->Mifflin,   form->Herris, form->Katch, form->cmkg,
-                                    form->InchPound, form->ItaEng, form->WEB,   form->Disclaimer};
-        QAction* action = actions[pick(8)];
+        // Every item of both menus, whatever they list, and the three commands.
+        const QList<QAction*> actions = form->Formula->actions() + form->Units->actions() +
+                                        QList{form->ItaEng, form->WEB, form->Disclaimer};
+        QAction* action = actions[pick(int(actions.size()))];
         log("menu " + shown(action->text()));
         const int startsBefore = browserStarts, disclaimersBefore = disclaimers;
         action->trigger();
@@ -239,11 +241,12 @@ void RandomUser::nextEvent() {
 }
 
 QString RandomUser::brokenProperty() {
-    const int formulaMarks =
-        int(form->Mifflin->isChecked()) + form->Herris->isChecked() + form->Katch->isChecked();
-    if (formulaMarks != 1)
+    auto marks = [](const QMenu* menu) {
+        return std::ranges::count_if(menu->actions(), &QAction::isChecked);
+    };
+    if (const auto formulaMarks = marks(form->Formula); formulaMarks != 1)
         return QString("%1 formula marks").arg(formulaMarks);
-    if (form->cmkg->isChecked() == form->InchPound->isChecked())
+    if (marks(form->Units) != 1)
         return "not exactly one unit mark";
     for (int i = 0; i < 5; ++i) {
         if (form->text[std::size_t(i)]->text().size() > reference::kMaxLengths[i])

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace ventrimo;
 
 Q_DECLARE_METATYPE(ventrimo::Formula)
@@ -33,6 +35,7 @@ class CalculationTest : public QObject {
   private slots:
     void results_data();
     void results();
+    void everyChoiceHasExpectedResults();
     void validity_data();
     void validity();
     void clampedLevel_data();
@@ -47,17 +50,44 @@ void CalculationTest::results_data() {
         QTest::newRow(row.name) << row;
 }
 
+namespace {
+
+// The product's choices a reference row names: its formula by the menu item's caption, its sex
+// and unit system by the option and the unit item it stands for.
+struct Choices {
+    const FormulaChoice* formula;
+    Sex sex;
+    UnitSystem units;
+};
+Choices choicesOf(const reference::Case& row) {
+    const QString item = reference::kFormulaItems[int(row.formula)];
+    const auto formula = std::ranges::find_if(kFormulas, [&](const FormulaChoice& choice) {
+        return item == QString::fromUtf8(choice.name);
+    });
+    Sex sex = Sex::None;
+    switch (row.sex) {
+    case reference::Sex::None:
+        break;
+    case reference::Sex::Male:
+        sex = Sex::Male;
+        break;
+    case reference::Sex::Female:
+        sex = Sex::Female;
+        break;
+    }
+    return {formula == kFormulas.end() ? nullptr : &*formula, sex,
+            row.imperial ? UnitSystem::Imperial : UnitSystem::Metric};
+}
+
+} // namespace
+
 // The boxes as the window leaves them, then the calculation and the captions it gives.
 void CalculationTest::results() {
     QFETCH(reference::Case, row);
-    const Formula formula = row.formula == reference::Formula::Herris  ? Formula::HarrisBenedict
-                            : row.formula == reference::Formula::Katch ? Formula::KatchMcArdle
-                                                                       : Formula::MifflinStJeor;
-    const Sex sex = row.sex == reference::Sex::Male     ? Sex::Male
-                    : row.sex == reference::Sex::Female ? Sex::Female
-                                                        : Sex::None;
-    const Inputs in = Normalised(
-        inputs(formula, sex, row.imperial ? UnitSystem::Imperial : UnitSystem::Metric, row.boxes));
+    const Choices choices = choicesOf(row);
+    QVERIFY2(choices.formula, "the row's formula is in the formula list");
+    const Inputs in =
+        Normalised(inputs(choices.formula->value, choices.sex, choices.units, row.boxes));
     QVERIFY(InputsValid(in));
     const std::optional<Results> results = Calculate(in);
     QVERIFY(results);
@@ -65,6 +95,26 @@ void CalculationTest::results() {
                           QString::fromStdString(ResultCaption("DCN ", results->dcn, " Cal")),
                           QString::fromStdString(ResultCaption("DPN ", results->dpn, " Grm"))}),
              row.captions);
+}
+
+// Every formula under every sex it can compute for and every unit system has expected results
+// (the rows that tell its constants apart), so a new row of a list cannot go unchecked.
+void CalculationTest::everyChoiceHasExpectedResults() {
+    for (const FormulaChoice& formula : kFormulas)
+        for (const SexChoice& sex : kSexes)
+            for (const UnitChoice& units : kUnitSystems) {
+                if (formula.needsSex && sex.value == Sex::None)
+                    continue;
+                const bool found = std::ranges::any_of(reference::kCases, [&](const auto& row) {
+                    const Choices choices = choicesOf(row);
+                    return choices.formula == &formula && choices.sex == sex.value &&
+                           choices.units == units.value;
+                });
+                QVERIFY2(found, qPrintable(QString("no expected results for %1, sex %2, %3")
+                                               .arg(formula.name)
+                                               .arg(int(sex.value))
+                                               .arg(units.item)));
+            }
 }
 
 void CalculationTest::validity_data() {

@@ -13,6 +13,8 @@ class LiveResultsTest : public QObject {
     void firstKeystrokeHidesTheStartTexts();
     void clearingABoxHidesAndRetypingShows();
     void levelButtonTypesItsLevel();
+    void everyLevelButtonWritesItsLevel_data();
+    void everyLevelButtonWritesItsLevel();
     void levelButtonKeys_data();
     void levelButtonKeys();
     void levelButtonOfCurrentLevelWritesNothing();
@@ -75,6 +77,25 @@ void LiveResultsTest::levelButtonTypesItsLevel() {
     QCOMPARE(w.form->text[4]->text(), "4");
     QVERIFY(w.resultsShown());
     QCOMPARE(w.captions(), (QStringList{"BMR  1780 Cal", "DCN  3070 Cal", "DPN  144 Grm"}));
+}
+
+void LiveResultsTest::everyLevelButtonWritesItsLevel_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("dcn");
+    const QStringList dcn = {"2136", "2448", "2759", "3070", "3382"}; // 1780 times each level
+    for (int i = 0; i < 5; ++i)
+        QTest::addRow("level %d", i + 1) << i << "DCN  " + dcn[i] + " Cal";
+}
+
+void LiveResultsTest::everyLevelButtonWritesItsLevel() {
+    QFETCH(int, button);
+    QFETCH(QString, dcn);
+    WindowFixture w;
+    w.clickOption(w.form->Option1);
+    w.typeAll({"30", "80", "180", "", button == 2 ? "1" : "3"});
+    QTest::mouseClick(w.form->Command1[std::size_t(button)], Qt::LeftButton);
+    QCOMPARE(w.form->text[4]->text(), QString::number(button + 1));
+    QCOMPARE(w.form->DCNLabel->text(), dcn);
 }
 
 void LiveResultsTest::levelButtonKeys_data() {

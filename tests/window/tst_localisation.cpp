@@ -2,9 +2,14 @@
 // the disclaimer.
 #include "window_fixture.h"
 
+#include "localisation/texts.h"
+#include "options/choices.h"
+
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -37,6 +42,7 @@ class LocalisationTest : public QObject {
     void unitCaptions_data();
     void unitCaptions();
     void unitCaptionsTrimTheLanguageWord();
+    void everyLanguageHasEveryText();
     void disclaimer_data();
     void disclaimer();
     void realDisclaimerBoxShowsTwoLinesAndOneButton();
@@ -173,6 +179,35 @@ void LocalisationTest::unitCaptionsTrimTheLanguageWord() {
     w.form->Option1->setText("Lei");
     w.form->UpdateUnitLabels();
     QCOMPARE(w.form->Label[1]->text(), reference::kUnitCaptions[0].weight); // left as it was
+}
+
+// Every language of the list, reached by the language command, writes every text of the
+// reference's set for it, the unit captions of every unit system and its disclaimer.
+void LocalisationTest::everyLanguageHasEveryText() {
+    WindowFixture w;
+    Form1& f = *w.form;
+    for (const texts::Catalogue& language : texts::kLanguages) {
+        const bool italian = language.option1 == reference::kItalian[0];
+        for (std::size_t i = 0;
+             i < texts::kLanguages.size() && f.Option1->text() != language.option1; ++i)
+            f.ItaEng->trigger();
+        f.cmkg->trigger();
+        QCOMPARE(languageTexts(f), italian ? reference::kItalian : reference::kEnglishByCommand);
+        for (const ventrimo::UnitChoice& units : ventrimo::kUnitSystems) {
+            const bool imperial = units.value != ventrimo::UnitSystem::Metric;
+            WindowFixture::item(f.Units, units.item)->trigger();
+            const auto expected =
+                std::ranges::find_if(reference::kUnitCaptions, [&](const auto& row) {
+                    return row.italian == italian && row.imperial == imperial;
+                });
+            QVERIFY(expected != reference::kUnitCaptions.end());
+            QCOMPARE(f.Label[1]->text(), expected->weight);
+            QCOMPARE(f.Label[2]->text(), expected->height);
+        }
+        f.Disclaimer->trigger();
+        QCOMPARE(w.boxes.last().title,
+                 (italian ? reference::kItalianDisclaimer : reference::kEnglishDisclaimer).title);
+    }
 }
 
 void LocalisationTest::disclaimer_data() {

@@ -1,6 +1,10 @@
 // The formula and unit menus, the sex options with their colour themes, and the web command.
 #include "window_fixture.h"
 
+#include "options/choices.h"
+
+#include <algorithm>
+
 #include <QAccessible>
 #include <QMenuBar>
 
@@ -25,6 +29,7 @@ class OptionsTest : public QObject {
     void unitChoice_data();
     void unitChoice();
     void unitSwitchReadsTheSameDigitsInOtherUnits();
+    void everyFormulaIsInTheMenuAndComputed();
     void sexThemes();
     void leiThenLuiEqualsLui();
     void themeIsPainted();
@@ -123,6 +128,23 @@ void OptionsTest::unitChoice() {
                           f.Label[1]->text(), f.Label[2]->text()}),
              expected);
     QVERIFY(w.resultsHidden());
+}
+
+// Every formula of the list has its item in the menu, and choosing it shows the results the
+// reference expects of it.
+void OptionsTest::everyFormulaIsInTheMenuAndComputed() {
+    for (const ventrimo::FormulaChoice& formula : ventrimo::kFormulas) {
+        const QString name = QString::fromUtf8(formula.name);
+        const auto row = std::ranges::find_if(reference::kCases, [&](const reference::Case& c) {
+            return reference::kFormulaItems[int(c.formula)] == name;
+        });
+        QVERIFY2(row != reference::kCases.end(), qPrintable("no expected results for " + name));
+        WindowFixture w;
+        w.enter(*row);
+        QCOMPARE(w.form->Formula->title(), name);
+        QVERIFY(w.resultsShown());
+        QCOMPARE(w.captions(), row->captions);
+    }
 }
 
 void OptionsTest::unitSwitchReadsTheSameDigitsInOtherUnits() {

@@ -83,17 +83,20 @@ struct WindowFixture {
     }
 
     // The choices of a row of the reference, made as a user makes them, then its boxes typed.
+    // The formula and unit items are found in their menus by their captions.
     void enter(const reference::Case& row) {
-        using reference::Formula, reference::Sex;
-        (row.formula == Formula::Herris  ? form->Herris
-         : row.formula == Formula::Katch ? form->Katch
-                                         : form->Mifflin)
-            ->trigger();
-        if (row.sex != Sex::None)
-            clickOption(row.sex == Sex::Male ? form->Option1 : form->Option2);
-        if (row.imperial)
-            form->InchPound->trigger();
+        item(form->Formula, reference::kFormulaItems[int(row.formula)])->trigger();
+        if (row.sex != reference::Sex::None)
+            clickOption(row.sex == reference::Sex::Male ? form->Option1 : form->Option2);
+        item(form->Units, reference::kUnitItems[int(row.imperial)])->trigger();
         typeAll(row.boxes);
+    }
+
+    static QAction* item(const QMenu* menu, const QString& caption) {
+        for (QAction* action : menu->actions())
+            if (action->text() == caption)
+                return action;
+        qFatal("no menu item \"%s\"", qPrintable(caption));
     }
 
     QStringList captions() const {
