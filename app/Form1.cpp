@@ -53,6 +53,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setFixedSize(sizeHint());
 
     Form_Load();
+    setUpVoice();
 }
 
 void Form1::createControls(QWidget* client) {

@@ -15,6 +15,8 @@
 //                  Form1_copy.cpp the results' context menu.
 //   localisation/  Form1_language.cpp: ItaEng_Click, UpdateUnitLabels; Form1_disclaimer.cpp:
 //                  Disclaimer_Click; texts.* holds every text of the window.
+//   app/Form1_voice.cpp: the hint that asks for a sex, and the results said through the
+//                  focused control's accessible description (localisation/voice.*: its texts).
 //   options/       Form1_formula.cpp, Form1_units.cpp, Form1_sex.cpp, Form1_web.cpp: the menu
 //                  and option handlers; themes.h holds every colour.
 //
@@ -23,6 +25,7 @@
 // Recalculate clamps the level and turns "." into "," in each box (a write that changes a box
 // runs a nested RefreshResults inside it), computes with ventrimo::Calculate and writes the
 // three captions; last, RefreshResults shows or hides the three labels. Qt repaints them.
+// At its very end speakResults shows or hides the hint and tells the focused control.
 #pragma once
 
 #include "Form1_controls.h"
@@ -34,6 +37,7 @@
 #include <string>
 
 class QAction;
+class QLabel;
 class QMenu;
 
 namespace ventrimo {
@@ -41,7 +45,8 @@ struct Inputs;
 }
 namespace texts {
 struct TextSet;
-}
+enum class Language;
+} // namespace texts
 namespace themes {
 struct Theme;
 }
@@ -75,6 +80,9 @@ class Form1 : public QMainWindow {
     QAction *cmkg = nullptr, *InchPound = nullptr;
     QAction *ItaEng = nullptr, *WEB = nullptr, *Disclaimer = nullptr;
 
+    // Shown in the result area while only the sex keeps the results away.
+    QLabel* SexHint = nullptr;
+
     // The last results, rounded as shown.
     float BMR = 0, DCN = 0, DPN = 0;
 
@@ -87,6 +95,10 @@ class Form1 : public QMainWindow {
 
     // Localisation (localisation/)
     void UpdateUnitLabels();
+
+    // Voice (app/Form1_voice.cpp): the hint, and the results in the focused control's
+    // accessible description.
+    void speakResults();
 
   public slots:
     void text_Change(int index);
@@ -116,4 +128,8 @@ class Form1 : public QMainWindow {
     void pinSystemColours(QWidget* client);
     void applyTheme(const themes::Theme& theme);
     void writeTextSet(const texts::TextSet& set);
+    void setUpVoice();
+    void writeVoiceTexts();
+    bool isVoiced(const QWidget* control) const;
+    texts::Language languageInUse() const;
 };

@@ -50,6 +50,7 @@ void Form1::RefreshResults() {
     if (InputsValid())
         Recalculate();
     setResultsVisible(InputsValid());
+    speakResults();
 }
 
 // Writes a new text into a box the user may be typing in, keeping the caret where it was.
