@@ -62,6 +62,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connectEvents();
     setFixedSize(sizeHint());
 
+    setUpVoice();
     Form_Load();
 }
 

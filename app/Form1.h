@@ -11,7 +11,10 @@
 //                  selectable result labels and their context menu; Form1_platform.* the
 //                  platform's services behind seams (seam.h); Form1_application.* and
 //                  Form1_style.* what the whole application shares (style, icon, desktop id,
-//                  placing the window by placement.*); main.cpp.
+//                  placing the window by placement.*); Form1_voice.cpp the hint that asks for
+//                  a sex and the results said through the focused control's accessible
+//                  description (over localisation/voice.*); main.cpp, which answers --help and
+//                  --version by command_line.* before it opens a display.
 //   calc/          Form1_refresh.cpp: InputsValid, Recalculate, RefreshResults, text_Change,
 //                  Command1_Click, reading the controls (currentInputs), over numbers.* and
 //                  metabolic.* (the arithmetic).
@@ -41,7 +44,8 @@
 // Recalculate clamps the level and turns "." into "," in each box, computes the tidied inputs
 // once and writes the three captions and their visibility. Its own box writes raise change
 // events as any write does, but the refresh they would run is already under way and is
-// skipped. Qt repaints the labels.
+// skipped. Last, speakResults shows or hides the hint and tells the focused control. Qt
+// repaints the labels.
 #pragma once
 
 #include "Form1_controls.h"
@@ -56,6 +60,7 @@
 class QAction;
 class QActionGroup;
 class QButtonGroup;
+class QLabel;
 class QMenu;
 
 namespace ventrimo {
@@ -102,6 +107,9 @@ class Form1 : public QMainWindow {
     QAction *cmkg = nullptr, *InchPound = nullptr;
     QAction *ItaEng = nullptr, *WEB = nullptr, *Disclaimer = nullptr;
 
+    // Shown in the result area while only the sex keeps the results away.
+    QLabel* SexHint = nullptr;
+
     // The last results, rounded as shown.
     float BMR = 0, DCN = 0, DPN = 0;
 
@@ -116,6 +124,10 @@ class Form1 : public QMainWindow {
     void UpdateUnitLabels();
     // The window's language, named by the caption of Option1; none while it names neither.
     std::optional<texts::Language> language() const;
+
+    // Voice (app/Form1_voice.cpp): the hint, and the results in the focused control's
+    // accessible description.
+    void speakResults();
 
     // The choices as the menus' marks and the options' selection hold them.
     ventrimo::Formula formula() const;
@@ -153,6 +165,9 @@ class Form1 : public QMainWindow {
     void pinSystemColours(QWidget* client);
     void applyTheme(const themes::Theme& theme);
     void writeTexts(const texts::Catalogue& catalogue, bool byCommand);
+    void setUpVoice();
+    void writeVoiceTexts(const texts::Catalogue& catalogue);
+    bool isVoiced(const QWidget* control) const;
 
     // The items of each menu, and the three options, each carrying its choice's value.
     QActionGroup *formulas = nullptr, *unitSystems = nullptr;

@@ -1,5 +1,6 @@
 #include "Form1.h"
 #include "Form1_application.h"
+#include "command_line.h"
 #include "no_display.h"
 
 #include <QApplication>
@@ -45,6 +46,11 @@ void passHeldMessagesOn() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so that they need no display.
+    if (const std::optional<std::string> answer = commandLineAnswer(argc, argv)) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
     qtHandler = qInstallMessageHandler(holdWhileStarting);
     QApplication app(argc, argv);
     passHeldMessagesOn();

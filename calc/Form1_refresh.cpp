@@ -49,6 +49,7 @@ void Form1::RefreshResults() {
         recalculate(inputs, now);
     else
         setResultsVisible(false);
+    speakResults();
 }
 
 // Writes a new text into a box the user may be typing in, keeping the caret where it was.

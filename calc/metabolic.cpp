@@ -111,7 +111,23 @@ float proteinFactor(double level, Sex sex) {
     return toSingle(factor + choice(sex).proteinBonus);
 }
 
-bool boxMeets(Need need, std::string_view text) {
+bool boxesMeetFormula(const Inputs& in) {
+    const FormulaChoice& formula = choice(in.formula);
+    if (formula.needsSex && in.sex == Sex::None)
+        return false;
+    for (std::size_t i = 0; i < in.text.size(); ++i)
+        if (!BoxMeets(formula.boxes[i], in.text[i]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool BoxPasses(std::string_view text) {
+    return LeadingNumber(text) > 0 && isFiniteSingle(text);
+}
+
+bool BoxMeets(Need need, std::string_view text) {
     switch (need) {
     case Need::Nothing:
         return true;
@@ -121,22 +137,6 @@ bool boxMeets(Need need, std::string_view text) {
         return isFiniteSingle(text);
     }
     return false;
-}
-
-bool boxesMeetFormula(const Inputs& in) {
-    const FormulaChoice& formula = choice(in.formula);
-    if (formula.needsSex && in.sex == Sex::None)
-        return false;
-    for (std::size_t i = 0; i < in.text.size(); ++i)
-        if (!boxMeets(formula.boxes[i], in.text[i]))
-            return false;
-    return true;
-}
-
-} // namespace
-
-bool BoxPasses(std::string_view text) {
-    return LeadingNumber(text) > 0 && isFiniteSingle(text);
 }
 
 bool InputsValid(const Inputs& in) {

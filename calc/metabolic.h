@@ -41,6 +41,9 @@ struct Results {
 // fits a single.
 bool BoxPasses(std::string_view text);
 
+// Whether a box meets what a formula asks of it.
+bool BoxMeets(Need need, std::string_view text);
+
 // Whether the boxes that the formula needs are usable (kFormulas says which, and whether it
 // needs a sex) and the results come out as finite numbers.
 bool InputsValid(const Inputs& inputs);

@@ -20,6 +20,7 @@ void Form1::writeTexts(const texts::Catalogue& catalogue, bool byCommand) {
     DPNlabel->setToolTip(byCommand ? catalogue.dpnTipByCommand : catalogue.dpnTipAtStart);
     for (std::size_t i = 0; i < 5; ++i)
         Command1[i]->setToolTip(catalogue.levelTips[i]);
+    writeVoiceTexts(catalogue);
 }
 
 // A caption that names no language turns the window to English.

@@ -109,6 +109,10 @@ struct Catalogue {
     UnitCaptions metric, imperial;
     Disclaimer disclaimer;
     Text copy; // the result labels' context menu
+    // What the window says while the results are hidden: the hint in the result area when only
+    // the sex is missing, and for a screen reader the box still to fill or numbers that give
+    // no result.
+    Text chooseSex, missing, noResults;
     // Full names of the locale's first weekday that start the program in this language.
     std::array<std::string_view, 2> firstWeekdays;
 };
@@ -135,6 +139,9 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
                        .secondLine = "e non devono assolutamente sostituire le indicazioni "
                                      "fornite da un medico !"},
         .copy = "Copia",
+        .chooseSex = "Scegli Lui o Lei",
+        .missing = "Manca: ",
+        .noResults = "Nessun risultato con questi numeri",
         .firstWeekdays = {"lunedì", "lunedí"},
     },
     {
@@ -158,6 +165,9 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
                        .secondLine = "and is not intended to replace the guidance of a "
                                      "healthcare professional !"},
         .copy = "Copy",
+        .chooseSex = "Choose Him or Her",
+        .missing = "Missing: ",
+        .noResults = "No results for these numbers",
         .firstWeekdays = {},
     },
 });

@@ -7,6 +7,12 @@
 # their own in a fresh XAUTHORITY file, so a program that reached another server would be
 # refused and say so.
 #
+# The server never resets (-noreset). By default an X server resets each time its last client
+# disconnects, and drops every connection that arrives while it does: a test that starts one
+# short-lived client after another (a window, xwininfo, xprop) then sees now and then its next
+# client refused, all the more on a loaded machine, and the program says it could not open a
+# display.
+#
 # Usage: scripts/with-xvfb.sh "SERVER ARGUMENTS" COMMAND [ARGUMENT...]
 set -euo pipefail
 server_args=$1
@@ -33,7 +39,7 @@ printf 'ffff 0000  0000  0012 %s 0010 %s\n' "$name" "$(mcookie)" |
   xauth -q -f "$XAUTHORITY" nmerge -
 
 # shellcheck disable=SC2086 # the server arguments are words of their own
-Xvfb -displayfd 3 -auth "$XAUTHORITY" $server_args 3>"$folder/display" 2>"$folder/log" &
+Xvfb -displayfd 3 -auth "$XAUTHORITY" -noreset $server_args 3>"$folder/display" 2>"$folder/log" &
 server=$!
 for _ in $(seq 100); do
   grep -q '^[0-9]' "$folder/display" 2>/dev/null && break

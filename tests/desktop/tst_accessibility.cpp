@@ -99,8 +99,72 @@ class AccessibilityTest : public QObject {
         for (QRadioButton* sex : {form.Option1, form.Option2}) {
             QVERIFY(nodes.contains(sex));
             QCOMPARE(nodes[sex]->role(), QAccessible::RadioButton);
-            QCOMPARE(textOf(nodes, sex, QAccessible::Name), sex->text());
+            QCOMPARE(textOf(nodes, sex, QAccessible::Name), sex->text().trimmed());
         }
+        QVERIFY2(!nodes.contains(form.Option3), "the hidden placeholder is in the tree");
+    }
+
+    // While a box or a level button has the focus, its description says the results, or what
+    // keeps them away, after its own tool tip.
+    void focusedControlSaysTheResults_data() {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<bool>("male");
+        QTest::addColumn<int>("languageCommands");
+        QTest::addColumn<QString>("control"); // a box to retype its last key, or a level button
+        QTest::addColumn<QString>("described");
+        const QStringList all = {"30", "80", "180", "", "1"};
+        QTest::newRow("level button") << all << true << 0 << "Command1(0)"
+                                      << "Sedentary. BMR 1780 Cal, DCN 2136 Cal, DPN 96 Grm";
+        QTest::newRow("level box") << all << true << 0 << "text(4)"
+                                   << "1 - 5. BMR 1780 Cal, DCN 2136 Cal, DPN 96 Grm";
+        QTest::newRow("no sex") << all << false << 0 << "text(0)"
+                                << "Choose Him or Her";
+        QTest::newRow("no sex, italian") << all << false << 1 << "text(4)"
+                                         << "1 - 5. Scegli Lui o Lei";
+        QTest::newRow("no age") << QStringList{"", "80", "180"} << true << 0 << "text(1)"
+                                << "Missing: Age";
+    }
+
+    void focusedControlSaysTheResults() {
+        QFETCH(QStringList, boxes);
+        QFETCH(bool, male);
+        QFETCH(int, languageCommands);
+        QFETCH(QString, control);
+        QFETCH(QString, described);
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (int i = 0; i < languageCommands; ++i)
+            form.ItaEng->trigger();
+        for (int i = 0; i < boxes.size(); ++i) {
+            form.text[std::size_t(i)]->setFocus();
+            form.text[std::size_t(i)]->selectAll();
+            QTest::keyClicks(form.text[std::size_t(i)], boxes[i].isEmpty() ? "1" : boxes[i]);
+            if (boxes[i].isEmpty())
+                QTest::keyClick(form.text[std::size_t(i)], Qt::Key_Backspace);
+        }
+        if (male)
+            QTest::mouseClick(form.Option1, Qt::LeftButton, {},
+                              QPoint(8, form.Option1->height() / 2));
+
+        const auto index = std::size_t(control.section('(', 1).chopped(1).toInt());
+        QWidget* focused = nullptr;
+        if (control.startsWith("Command1")) {
+            focused = form.Command1[index];
+            QTest::mouseClick(focused, Qt::LeftButton);
+        } else {
+            QLineEdit* box = form.text[index];
+            focused = box;
+            box->setFocus();
+            box->end(false);
+            const QString last = box->text().right(1);
+            QTest::keyClick(box, Qt::Key_Backspace);
+            QTest::keyClicks(box, last);
+        }
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QCOMPARE(textOf(tree(&form), focused, QAccessible::Description), described);
+        // Written into the control itself, which raises the description change.
+        QCOMPARE(focused->accessibleDescription(), described);
     }
 
     void resultNamesFollowTheResults() {

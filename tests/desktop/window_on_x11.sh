@@ -20,6 +20,10 @@ fail() {
   exit 1
 }
 
+# A mark on the root window that only a reset of the server would wipe: every client below
+# connects after the one before it has gone.
+xprop -root -f _VENTRIMO_TEST 8s -set _VENTRIMO_TEST kept
+
 # Starts the program on a screen at a scale factor, waits for its window and prints
 # "x y width height class", then ends the program.
 window_on_screen() {
@@ -65,3 +69,6 @@ for setting in "1 1 640x480" "2 2 1280x1024"; do
   echo "$size at scale $scale: at $x,$y, ${width}x${height}"
   [ "$y" -ge 0 ] && [ "$x" -ge 0 ] || fail "the window leaves $size at $x,$y"
 done
+
+xprop -root _VENTRIMO_TEST | grep -q kept ||
+  fail "the X server reset when its last client left, dropping whoever connected meanwhile"

@@ -25,6 +25,8 @@ class LiveResultsTest : public QObject {
     void pointThatMakesTheValueZeroHides();
     void textThatStopsBeingANumberHides();
     void noSexSelectedHidesTheResults();
+    void onlyTheSexMissingShowsAHint_data();
+    void onlyTheSexMissingShowsAHint();
     void oddTextsNeverShowANonNumber_data();
     void oddTextsNeverShowANonNumber();
     void refreshOfTidyBoxesRaisesNoChange();
@@ -189,6 +191,46 @@ void LiveResultsTest::noSexSelectedHidesTheResults() {
     QVERIFY(w.resultsHidden());
     w.form->Herris->trigger();
     QVERIFY(w.resultsHidden());
+}
+
+void LiveResultsTest::onlyTheSexMissingShowsAHint_data() {
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QString>("step"); // what the user does last
+    QTest::addColumn<QString>("hint"); // the hint in the result area, or none
+    const QStringList all = {"30", "80", "180", "", "3"};
+    QTest::newRow("every number") << all << ""
+                                  << "Choose Him or Her";
+    QTest::newRow("italian") << all << "language"
+                             << "Scegli Lui o Lei";
+    QTest::newRow("harris-benedict") << all << "herris"
+                                     << "Choose Him or Her";
+    QTest::newRow("age missing") << QStringList{"", "80", "180", "", "3"} << ""
+                                 << "";
+    QTest::newRow("sex chosen") << all << "her"
+                                << "";
+    QTest::newRow("katch-mcardle") << QStringList{"30", "80", "180", "20", "3"} << "katch"
+                                   << "";
+}
+
+void LiveResultsTest::onlyTheSexMissingShowsAHint() {
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, step);
+    QFETCH(QString, hint);
+    WindowFixture w;
+    w.typeAll(boxes);
+    if (step == "language")
+        w.form->ItaEng->trigger();
+    else if (step == "herris" || step == "katch")
+        (step == "katch" ? w.form->Katch : w.form->Herris)->trigger();
+    else if (step == "her")
+        w.clickOption(w.form->Option2);
+    QStringList shown;
+    for (QLabel* label : w.form->centralWidget()->findChildren<QLabel*>())
+        if (label->isVisible() && label->text().contains(QRegularExpression("Him|Her|Lui|Lei")))
+            shown << label->text();
+    QCOMPARE(shown, hint.isEmpty() ? QStringList{} : QStringList{hint});
+    if (!hint.isEmpty())
+        QVERIFY(w.resultsHidden()); // the hint stands apart from the results
 }
 
 void LiveResultsTest::oddTextsNeverShowANonNumber_data() {
