@@ -48,10 +48,10 @@ std::optional<float> harrisBenedict(const Inputs& in) {
     const std::optional<Person> p = personFrom(in);
     if (!p)
         return std::nullopt;
-    static constexpr HarrisRow maleMetric{66.5, 13.75, 5.003, 6.755};
-    static constexpr HarrisRow femaleMetric{655.1, 9.563, 1.85, 4.676};
-    static constexpr HarrisRow maleImperial{66, 6.23, 12.7, 6.76};
-    static constexpr HarrisRow femaleImperial{655, 4.35, 4.7, 4.676};
+    static constexpr HarrisRow maleMetric{.c0 = 66.5, .c1 = 13.75, .c2 = 5.003, .c3 = 6.755};
+    static constexpr HarrisRow femaleMetric{.c0 = 655.1, .c1 = 9.563, .c2 = 1.85, .c3 = 4.676};
+    static constexpr HarrisRow maleImperial{.c0 = 66, .c1 = 6.23, .c2 = 12.7, .c3 = 6.76};
+    static constexpr HarrisRow femaleImperial{.c0 = 655, .c1 = 4.35, .c2 = 4.7, .c3 = 4.676};
     const HarrisRow& row = in.units == UnitSystem::Metric
                                ? (p->male ? maleMetric : femaleMetric)
                                : (p->male ? maleImperial : femaleImperial);

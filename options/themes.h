@@ -15,9 +15,21 @@ struct Theme {
     Rgb dcnText;
 };
 
-inline constexpr Theme kLayout = {0x404040, 0x808080, 0x404040, 0x808080, 0xFFFFFF};
-inline constexpr Theme kMale = {0xC0FFFF, 0x00C0C0, 0x008080, 0x80FFFF, 0x000080};
-inline constexpr Theme kFemale = {0xFFC0FF, 0xFF00FF, 0xFF80FF, 0xFFC0C0, 0x800080};
+inline constexpr Theme kLayout = {.window = 0x404040,
+                                  .levelButtons = 0x808080,
+                                  .bands = 0x404040,
+                                  .boxes = 0x808080,
+                                  .dcnText = 0xFFFFFF};
+inline constexpr Theme kMale = {.window = 0xC0FFFF,
+                                .levelButtons = 0x00C0C0,
+                                .bands = 0x008080,
+                                .boxes = 0x80FFFF,
+                                .dcnText = 0x000080};
+inline constexpr Theme kFemale = {.window = 0xFFC0FF,
+                                  .levelButtons = 0xFF00FF,
+                                  .bands = 0xFF80FF,
+                                  .boxes = 0xFFC0C0,
+                                  .dcnText = 0x800080};
 
 // Colours of the layout that no theme changes.
 inline constexpr Rgb kOption2Text = 0x000000;
@@ -34,8 +46,12 @@ struct SystemColours {
     Rgb highlight;   // selected text
     Rgb highlighted; // its text
 };
-inline constexpr SystemColours kSystem = {0xF0F0F0, 0x000000, 0xFFFFFF,
-                                          0x000000, 0x0078D7, 0xFFFFFF};
+inline constexpr SystemColours kSystem = {.buttonFace = 0xF0F0F0,
+                                          .buttonText = 0x000000,
+                                          .boxGround = 0xFFFFFF,
+                                          .boxText = 0x000000,
+                                          .highlight = 0x0078D7,
+                                          .highlighted = 0xFFFFFF};
 
 // The focus ring: a line of each, one inside the other, so that one of them stands out from any
 // colour around it.
