@@ -230,4 +230,5 @@ void Form1::connectEvents() {
     connect(ItaEng, &QAction::triggered, this, &Form1::ItaEng_Click);
     connect(WEB, &QAction::triggered, this, &Form1::WEB_Click);
     connect(Disclaimer, &QAction::triggered, this, &Form1::Disclaimer_Click);
+    connectWorking();
 }

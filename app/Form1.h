@@ -17,7 +17,9 @@
 //                  --version by command_line.* before it opens a display.
 //   calc/          Form1_refresh.cpp: InputsValid, Recalculate, RefreshResults, text_Change,
 //                  Command1_Click, reading the controls (currentInputs), over numbers.* and
-//                  metabolic.* (the arithmetic).
+//                  metabolic.*; Form1_working.cpp the box that shows how the results were
+//                  computed (working.*). arithmetic.h holds the formulas once, for the results
+//                  and for their working.
 //   localisation/  Form1_language.cpp: language(), ItaEng_Click, UpdateUnitLabels, writing a
 //                  language's texts; Form1_disclaimer.cpp: Disclaimer_Click; texts.* holds every
 //                  text of the window, one catalogue per language (kLanguages).
@@ -158,6 +160,11 @@ class Form1 : public QMainWindow {
     void recalculate(const ventrimo::Inputs& inputs, const ventrimo::Evaluation& known);
     void showResultMenu(ResultLabel* label, const QPoint& position);
     void setResultsVisible(bool visible);
+    bool resultsShown() const;
+    void showWorking();
+    void offerWorking(QMenu* menu);
+    void showControlMenu(QWidget* control, const QPoint& position);
+    void connectWorking();
     QAction* menuItem(const QActionGroup* group, int value) const;
     void chooseFormula(ventrimo::Formula chosen);
     void chooseUnits(ventrimo::UnitSystem chosen);

@@ -85,6 +85,9 @@ inline constexpr ResultWords kBmr = {.prefix = "BMR ", .suffix = " Cal"};
 inline constexpr ResultWords kDcn = {.prefix = "DCN ", .suffix = " Cal"};
 inline constexpr ResultWords kDpn = {.prefix = "DPN ", .suffix = " Grm"};
 
+// The unit of the protein factor, in the working of the results.
+inline constexpr Text kGramsPerKilogram = "g/kg";
+
 // The captions of the weight and height rows, which name their unit.
 struct UnitCaptions {
     Text weight, height;
@@ -113,6 +116,9 @@ struct Catalogue {
     // the sex is missing, and for a screen reader the box still to fill or numbers that give
     // no result.
     Text chooseSex, missing, noResults;
+    // The results' working: the context menu's item, which is also its box's title, and the
+    // word before the activity level's number.
+    Text working, level;
     // Full names of the locale's first weekday that start the program in this language.
     std::array<std::string_view, 2> firstWeekdays;
 };
@@ -142,6 +148,8 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
         .chooseSex = "Scegli Lui o Lei",
         .missing = "Manca: ",
         .noResults = "Nessun risultato con questi numeri",
+        .working = "Come si calcola?",
+        .level = "livello",
         .firstWeekdays = {"lunedì", "lunedí"},
     },
     {
@@ -168,6 +176,8 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
         .chooseSex = "Choose Him or Her",
         .missing = "Missing: ",
         .noResults = "No results for these numbers",
+        .working = "How is this computed?",
+        .level = "level",
         .firstWeekdays = {},
     },
 });

@@ -97,6 +97,10 @@ inline const QStringList kUnitItems = {"Cm ; Kg", "Inches ; Pounds"};
 inline const QStringList kMetricChoice = {"Kg", "Cm", "Cm;Kg"};
 inline const QStringList kImperialChoice = {"Pounds", "Inch.", "Inch.;Pound"};
 
+// The results' working: the context menu's item and the box's title.
+inline const QString kWorkingEnglish = "How is this computed?";
+inline const QString kWorkingItalian = "Come si calcola?";
+
 // ---- Colours ------------------------------------------------------------------------------
 
 // A colour as the design stores it: red in the low byte, then green, then blue.
@@ -167,6 +171,29 @@ struct Case {
     bool imperial;
     QStringList boxes;    // age, weight, height, fat, level, as typed
     QStringList captions; // BMRLabel, DCNLabel, DPNlabel
+};
+
+// The coefficients each formula row computes with, as its working writes them.
+struct Coefficients {
+    Formula formula;
+    Sex sex; // None: either sex
+    bool imperial;
+    QStringList written;
+};
+inline const QList<Coefficients> kCoefficients = {
+    {Formula::Mifflin, Sex::Male, false, {"10 × ", "6,25 × ", "5 × ", "+ 5 "}},
+    {Formula::Mifflin, Sex::Female, false, {"10 × ", "6,25 × ", "5 × ", "− 161"}},
+    {Formula::Mifflin, Sex::Male, true, {"10 × ", "2,2046", "6,25 × ", "0,3937", "5 × ", "+ 5 "}},
+    {Formula::Mifflin,
+     Sex::Female,
+     true,
+     {"10 × ", "2,2046", "6,25 × ", "0,3937", "5 × ", "− 161"}},
+    {Formula::Herris, Sex::Male, false, {"13,75 × ", "+ 66,5 +", "5,003 × ", "6,755 × "}},
+    {Formula::Herris, Sex::Female, false, {"9,563 × ", "+ 655,1 +", "1,85 × ", "4,676 × "}},
+    {Formula::Herris, Sex::Male, true, {"6,23 × ", "+ 66 +", "12,7 × ", "6,76 × "}},
+    {Formula::Herris, Sex::Female, true, {"4,35 × ", "+ 655 +", "4,7 × ", "4,676 × "}},
+    {Formula::Katch, Sex::None, false, {"370 + 21,6 × "}},
+    {Formula::Katch, Sex::None, true, {"370 + 21,6 × ", "2,2046"}},
 };
 
 // Each row as the user types it. The rows after "seventy and a half" each tell one precision

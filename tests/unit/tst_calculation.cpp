@@ -1,5 +1,6 @@
 // The formulas, the validity of the inputs and the tidying of the boxes, as pure functions.
 #include "calc/metabolic.h"
+#include "calc/working.h"
 #include "reference.h"
 
 #include <QtTest>
@@ -42,6 +43,8 @@ class CalculationTest : public QObject {
     void clampedLevel();
     void normalisedTurnsPointsIntoCommas();
     void captions();
+    void working_data() { results_data(); }
+    void working();
 };
 
 void CalculationTest::results_data() {
@@ -221,6 +224,50 @@ void CalculationTest::captions() {
     QCOMPARE(ResultCaption("BMR ", 1780, " Cal"), "BMR  1780 Cal");
     QCOMPARE(ResultCaption("DCN ", -768, " Cal"), "DCN -768 Cal");
     QCOMPARE(ResultCaption("DPN ", -0.0f, " Grm"), "DPN  0 Grm");
+}
+
+// The working of every row: its inputs and its formula's coefficients in the BMR line, the
+// level's multiplier in the DCN line, the weight in the DPN line, and each line ending in the
+// result its label shows.
+void CalculationTest::working() {
+    QFETCH(reference::Case, row);
+    const Choices choices = choicesOf(row);
+    QVERIFY(choices.formula);
+    const Inputs in =
+        Normalised(inputs(choices.formula->value, choices.sex, choices.units, row.boxes));
+    const auto lines = Working(in, texts::catalogue(texts::Language::English));
+    QVERIFY(lines);
+    const QStringList working = {QString::fromStdString((*lines)[0]),
+                                 QString::fromStdString((*lines)[1]),
+                                 QString::fromStdString((*lines)[2])};
+    const QString formula = reference::kFormulaItems[int(row.formula)].trimmed();
+    QVERIFY2(working[0].startsWith("BMR = ") &&
+                 working[0].endsWith(row.captions[0].mid(5) + " (" + formula + ")"),
+             qPrintable(working[0]));
+    for (int i = 1; i < 3; ++i)
+        QVERIFY2(working[i].startsWith(row.captions[i].left(4) + "= ") &&
+                     working[i].endsWith(row.captions[i].mid(5)),
+                 qPrintable(working[i]));
+    for (int box = 0; box < 4; ++box) {
+        const QString typed = QString(row.boxes[box]).replace(',', '.');
+        if (!typed.isEmpty())
+            QVERIFY2(working[0].contains(QString::number(typed.toDouble()).replace('.', ',')),
+                     qPrintable(working[0] + " lacks " + typed));
+    }
+    const auto coefficients = std::ranges::find_if(reference::kCoefficients, [&](const auto& c) {
+        return c.formula == row.formula && c.imperial == row.imperial &&
+               (c.sex == reference::Sex::None || c.sex == row.sex);
+    });
+    QVERIFY(coefficients != reference::kCoefficients.end());
+    for (const QString& written : coefficients->written)
+        QVERIFY2(working[0].contains(written), qPrintable(working[0] + " lacks " + written));
+    const int level = qBound(1, row.boxes[4].toInt(), 5);
+    QVERIFY2(working[1].contains(" × " + reference::kLevelTags[level - 1] + " (level " +
+                                 QString::number(level) + ": "),
+             qPrintable(working[1]));
+    QVERIFY(working[2].contains(
+        QString::number(QString(row.boxes[1]).replace(',', '.').toDouble()).replace('.', ',') +
+        (row.imperial ? " ÷ 2,2046 × " : " × ")));
 }
 
 QTEST_APPLESS_MAIN(CalculationTest)

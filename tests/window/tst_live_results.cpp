@@ -32,6 +32,7 @@ class LiveResultsTest : public QObject {
     void refreshOfTidyBoxesRaisesNoChange();
     void caretStaysWhereItWasWhenABoxIsRewritten();
     void resultsAreSelectedAndCopied();
+    void workingOpensByMouseAndKeyboard();
 };
 
 Q_DECLARE_METATYPE(reference::Case)
@@ -342,6 +343,70 @@ void LiveResultsTest::resultsAreSelectedAndCopied() {
     w.form->text[0]->setFocus(); // the selection ends when the label loses the focus
     QCOMPARE(bmr->text(), caption);
     QCOMPARE(bmr->grab().toImage(), before);
+}
+
+// The working's item in a context menu: from a result label by the mouse, from a box by Shift+F10
+// and from a level button by the menu key, in both languages; no item while results are hidden.
+void LiveResultsTest::workingOpensByMouseAndKeyboard() {
+    WindowFixture w;
+    QApplication::setActiveWindow(w.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+    w.clickOption(w.form->Option1);
+    w.typeAll({"30", "80", "180", "", "1"});
+    QString item;
+    QStringList offered;
+    // Waits for the next context menu, notes its last item and chooses it when it is the
+    // working's.
+    auto chooseFromMenu = [&] {
+        auto* poll = new QTimer(w.form.get());
+        QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            poll->deleteLater();
+            QAction* last = menu->actions().value(menu->actions().size() - 1);
+            offered << last->text();
+            if (last->text() == item)
+                last->trigger();
+            menu->close();
+        });
+        poll->start(10);
+    };
+    auto shiftF10 = [&w] { // after a menu has closed, the window is active again
+        QApplication::setActiveWindow(w.form.get());
+        QTest::keyClick(w.form->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    };
+    const QStringList lines = {
+        "BMR = 10 × 80 + 6,25 × 180 − 5 × 30 + 5 = 1780 Cal (Mifflin-St Jeor)",
+        "DCN = 1780 × 1,2 (level 1: sedentary) = 2136 Cal", "DPN = 80 × 1,2 g/kg ≈ 96 Grm"};
+    for (bool italian : {false, true}) {
+        if (italian)
+            w.form->ItaEng->trigger();
+        item = italian ? reference::kWorkingItalian : reference::kWorkingEnglish;
+        chooseFromMenu();
+        const QPoint inside(5, 5);
+        QContextMenuEvent request(QContextMenuEvent::Mouse, inside,
+                                  w.form->BMRLabel->mapToGlobal(inside));
+        QApplication::sendEvent(w.form->BMRLabel, &request);
+        for (QWidget* control :
+             {static_cast<QWidget*>(w.form->text[1]), static_cast<QWidget*>(w.form->Command1[0])}) {
+            chooseFromMenu();
+            control->setFocus();
+            shiftF10();
+        }
+        QCOMPARE(w.boxes.size(), italian ? 6 : 3);
+        for (const reference::Box& box : w.boxes.mid(w.boxes.size() - 3))
+            QCOMPARE(box.title, item);
+    }
+    QCOMPARE(w.boxes.first().message, lines.join('\r'));
+    QVERIFY(w.boxes.last().message.startsWith("BMR = 10 × 80 + 6,25"));
+    QVERIFY(w.boxes.last().message.contains("(livello 1: sedentario)"));
+
+    w.type(0, ""); // no results, no working
+    chooseFromMenu();
+    shiftF10();
+    QCOMPARE(offered.size(), 7);
+    QVERIFY(offered.last() != item);
 }
 
 WINDOW_TEST_MAIN(LiveResultsTest)

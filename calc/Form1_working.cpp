@@ -1,0 +1,78 @@
+// How the results were computed: a box with the working, from the results' context menu, from
+// the context menu of a box or a level button, and so from the keyboard (the menu key, or
+// Shift+F10 on any desktop).
+#include "app/Form1.h"
+
+#include "app/Form1_platform.h"
+#include "calc/metabolic.h"
+#include "calc/working.h"
+#include "localisation/texts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace {
+
+const texts::Catalogue& wordsOf(const Form1& form) {
+    return texts::catalogue(form.language().value_or(texts::Language::English));
+}
+
+} // namespace
+
+bool Form1::resultsShown() const {
+    return !BMRLabel->isHidden() && ventrimo::Evaluate(currentInputs()).valid;
+}
+
+void Form1::showWorking() {
+    const auto lines = ventrimo::Working(currentInputs(), wordsOf(*this));
+    if (!lines)
+        return;
+    platform::showMessage(
+        this, QString::fromUtf8(wordsOf(*this).working),
+        QString::fromStdString((*lines)[0] + "\r" + (*lines)[1] + "\r" + (*lines)[2]));
+}
+
+// The item that opens the working, while there are results to explain.
+void Form1::offerWorking(QMenu* menu) {
+    if (!resultsShown())
+        return;
+    if (!menu->isEmpty())
+        menu->addSeparator();
+    menu->addAction(QString::fromUtf8(wordsOf(*this).working), this, &Form1::showWorking);
+}
+
+// A box keeps its editing commands and gains the working; a level button has the working alone.
+void Form1::showControlMenu(QWidget* control, const QPoint& position) {
+    auto* box = qobject_cast<QLineEdit*>(control);
+    QMenu* menu = box ? box->createStandardContextMenu() : new QMenu(control);
+    offerWorking(menu);
+    if (!menu->isEmpty())
+        menu->exec(control->mapToGlobal(position));
+    delete menu;
+}
+
+void Form1::connectWorking() {
+    for (std::size_t i = 0; i < 5; ++i)
+        for (QWidget* control :
+             {static_cast<QWidget*>(text[i]), static_cast<QWidget*>(Command1[i])}) {
+            control->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(
+                control, &QWidget::customContextMenuRequested, this,
+                [this, control](const QPoint& position) { showControlMenu(control, position); });
+        }
+    // Shift+F10 asks the focused control for its context menu, as the menu key does.
+    auto* shiftF10 = new QAction(this);
+    shiftF10->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    shiftF10->setShortcutContext(Qt::WindowShortcut);
+    addAction(shiftF10);
+    connect(shiftF10, &QAction::triggered, this, [] {
+        if (QWidget* focused = QApplication::focusWidget()) {
+            const QPoint centre = focused->rect().center();
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, centre,
+                                      focused->mapToGlobal(centre));
+            QApplication::sendEvent(focused, &request);
+        }
+    });
+}
