@@ -2,6 +2,7 @@
 // laid out in twips, fifteen to a pixel at 96 dots per inch.
 #include "Form1.h"
 
+#include "app/Form1_scale.h"
 #include "calc/metabolic.h"
 #include "localisation/texts.h"
 #include "options/themes.h"
@@ -51,6 +52,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     createMenus();
     connectEvents();
     setFixedSize(sizeHint());
+    followScreenScale(this);
 
     Form_Load();
 }
