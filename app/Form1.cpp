@@ -2,6 +2,7 @@
 // laid out in twips, fifteen to a pixel at 96 dots per inch.
 #include "Form1.h"
 
+#include "app/Form1_menubar.h"
 #include "app/Form1_scale.h"
 #include "calc/metabolic.h"
 #include "localisation/texts.h"
@@ -50,6 +51,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     createControls(client);
     applyTheme(themes::kLayout);
     createMenus();
+    setUpMenuBar(menuBar(), Formula, client->width());
     connectEvents();
     setFixedSize(sizeHint());
     followScreenScale(this);
