@@ -1,9 +1,12 @@
 // The window under the desktop's font, theme and keys: every menu bar entry visible and whole
-// in any font, the active entry marked, F10 and Escape.
+// in any font, the active entry marked, F10 and Escape, and the disclaimer's lines unbroken.
 // CTest also runs the font cases under the GTK platform theme with GNOME's fonts.
 #include "window_fixture.h"
 
+#include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTextLayout>
 #include <QToolButton>
 
 namespace {
@@ -13,6 +16,22 @@ double luminance(QRgb c) {
         return v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+// The words on each line of a label's text, wrapped at its width as the label wraps it.
+QList<int> wordsOnEachLine(const QLabel& label) {
+    QList<int> words;
+    for (const QString& paragraph : label.text().split('\n')) {
+        QTextLayout layout(paragraph, label.font());
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label.contentsRect().width());
+            const QString text = paragraph.mid(line.textStart(), line.textLength());
+            words << int(text.split(' ', Qt::SkipEmptyParts).size());
+        }
+        layout.endLayout();
+    }
+    return words;
 }
 
 } // namespace
@@ -33,10 +52,11 @@ class DesktopLookTest : public QObject {
     void menuBarFitsTheFont_data() {
         QTest::addColumn<QString>("family");
         QTest::addColumn<int>("points");
-        QTest::newRow("desktop's") << "" << 0;
-        QTest::newRow("Cantarell 11") << "Cantarell" << 11;
-        QTest::newRow("Sans 12") << "Sans" << 12;
-        QTest::newRow("Sans 20") << "Sans" << 20;
+        QTest::addColumn<bool>("fitsTheScreen"); // the disclaimer's longest line
+        QTest::newRow("desktop's") << "" << 0 << (QFontInfo(desktopFont).pixelSize() <= 16);
+        QTest::newRow("Cantarell 11") << "Cantarell" << 11 << true;
+        QTest::newRow("Sans 12") << "Sans" << 12 << true;
+        QTest::newRow("Sans 20") << "Sans" << 20 << false;
     }
     void menuBarFitsTheFont() {
         QFETCH(QString, family);
@@ -112,6 +132,28 @@ class DesktopLookTest : public QObject {
         QTest::keyClick(w.form->menuBar(), Qt::Key_Escape);
         QCOMPARE(w.form->menuBar()->activeAction(), nullptr);
         QTRY_COMPARE(QApplication::focusWidget(), w.form->text[1]);
+    }
+
+    void disclaimerKeepsItsLines_data() { menuBarFitsTheFont_data(); }
+    void disclaimerKeepsItsLines() {
+        QFETCH(QString, family);
+        QFETCH(int, points);
+        QFETCH(bool, fitsTheScreen);
+        if (points)
+            QApplication::setFont(QFont(family, points));
+        WindowFixture w;
+        platform::showMessage.replace({}); // the real box
+        QList<int> words;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            const auto* label = box->findChild<QLabel*>("qt_msgbox_label");
+            words = wordsOnEachLine(*label);
+            box->button(QMessageBox::Ok)->click();
+        });
+        w.form->Disclaimer->trigger();
+        QVERIFY2(!words.contains(1), "a line of a single word");
+        if (fitsTheScreen)
+            QCOMPARE(words.size(), 2);
     }
 };
 
