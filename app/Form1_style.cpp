@@ -1,24 +1,11 @@
 #include "Form1_style.h"
 
+#include "app/contrast.h"
+
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 
-#include <cmath>
-
 namespace {
-
-// The relative luminance and contrast ratio of the web's accessibility guidelines.
-double luminance(const QColor& colour) {
-    auto channel = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
-}
 
 // Fusion marks a menu bar entry only while its menu is open: the entry that the keyboard has
 // reached or the mouse is over, menu or command, looked like the rest of the bar. It is marked
@@ -28,15 +15,16 @@ QStyleOptionMenuItem activeEntry(const QStyleOptionMenuItem& item) {
     QStyleOptionMenuItem active(item);
     active.state |= QStyle::State_Sunken;
     const QColor bar = item.palette.color(QPalette::Window);
-    if (contrast(item.palette.color(QPalette::Highlight), bar) >= 3)
+    if (contrast::ratio(item.palette.color(QPalette::Highlight), bar) >= 3)
         return active;
-    QColor fill = item.palette.color(QPalette::WindowText);
-    if (contrast(fill, bar) < 3)
-        fill = luminance(bar) > 0.18 ? Qt::black : Qt::white;
+    QColor fill = item.palette.color(QPalette::WindowText), caption = bar;
+    if (contrast::ratio(fill, bar) < 3) {
+        const bool lightBar = contrast::luminance(bar) > 0.18;
+        fill = lightBar ? Qt::black : Qt::white;
+        caption = lightBar ? Qt::white : Qt::black;
+    }
     active.palette.setColor(QPalette::Highlight, fill);
-    active.palette.setColor(QPalette::HighlightedText, contrast(bar, fill) >= 3 ? bar
-                                                       : luminance(fill) > 0.18 ? Qt::black
-                                                                                : Qt::white);
+    active.palette.setColor(QPalette::HighlightedText, caption);
     return active;
 }
 
