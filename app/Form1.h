@@ -8,6 +8,8 @@
 //   app/           Form1.cpp builds the controls and menus; Form_Load.cpp is start-up;
 //                  Form1_controls.* and Form1_result_label.* the kinds of control;
 //                  Form1_platform.* the platform's services behind seams (seam.h);
+//                  Form1_menubar.* fits the menu bar to the window and adds F10;
+//                  Form1_scale.* keeps the window's size in step with its monitor's scale;
 //                  Form1_application.* and Form1_style.* what the whole application shares
 //                  (style, icon, desktop id, placing the window by placement.*); main.cpp.
 //   calc/          Form1_refresh.cpp: InputsValid, Recalculate, RefreshResults, text_Change,
