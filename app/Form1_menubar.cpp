@@ -1,6 +1,6 @@
 #include "Form1_menubar.h"
 
-#include <QApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>

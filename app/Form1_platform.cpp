@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QTextLayout>
 
+#include <climits>
+
 #ifdef Q_OS_WIN
 #include <QProcess>
 #include <qt_windows.h>
