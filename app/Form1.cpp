@@ -2,6 +2,8 @@
 // laid out in twips, fifteen to a pixel at 96 dots per inch.
 #include "Form1.h"
 
+#include "app/Form1_menubar.h"
+#include "app/Form1_scale.h"
 #include "calc/metabolic.h"
 #include "localisation/texts.h"
 #include "options/choices.h"
@@ -59,8 +61,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     createControls(client);
     applyTheme(themes::kLayout);
     createMenus();
+    setUpMenuBar(menuBar(), Formula, client->width());
     connectEvents();
     setFixedSize(sizeHint());
+    followScreenScale(this);
 
     setUpVoice();
     Form_Load();

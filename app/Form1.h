@@ -9,7 +9,9 @@
 //   app/           Form1.cpp builds the controls and menus from the choice lists; Form_Load.cpp
 //                  is start-up; Form1_controls.* the kinds of control; Form1_result_label.* the
 //                  selectable result labels and their context menu; Form1_platform.* the
-//                  platform's services behind seams (seam.h); Form1_application.* and
+//                  platform's services behind seams (seam.h); Form1_menubar.* fits the menu
+//                  bar to the window and adds F10; Form1_scale.* keeps the window's size in
+//                  step with its monitor's scale; Form1_application.* and
 //                  Form1_style.* what the whole application shares (style, icon, desktop id,
 //                  placing the window by placement.*); Form1_voice.cpp the hint that asks for
 //                  a sex and the results said through the focused control's accessible

@@ -1,8 +1,13 @@
 #include "Form1_platform.h"
 
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextLayout>
+
+#include <climits>
 
 #ifdef Q_OS_WIN
 #include <QProcess>
@@ -19,11 +24,53 @@ QString systemFirstWeekdayName() {
     return locale.dayName(locale.firstDayOfWeek(), QLocale::LongFormat);
 }
 
+// The fewest words on one line of a text wrapped at a width.
+int fewestWordsOnALine(const QString& text, const QFont& font, int width) {
+    int fewest = INT_MAX;
+    for (const QString& paragraph : text.split(u'\n')) {
+        QTextLayout layout(paragraph, font);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            const QString words = paragraph.mid(line.textStart(), line.textLength());
+            fewest = qMin(fewest, int(words.split(u' ', Qt::SkipEmptyParts).size()));
+        }
+        layout.endLayout();
+    }
+    return fewest;
+}
+
+// QMessageBox wraps a text wider than a width of its own choosing, 500 pixels, which a desktop
+// font wider than Qt's own exceeds: the lines broke where they please, leaving a word alone.
+// The label is given the width of the longest line, so that each line stays whole, as far as
+// the widest box Qt allows on the screen holds it; a line wider still wraps at a width that
+// leaves no word alone on a line.
+void keepLinesWhole(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    if (!label)
+        return;
+    const QString text = label->text();
+    const QFontMetrics metrics = label->fontMetrics();
+    int width = 0;
+    for (const QString& line : text.split(u'\n'))
+        width = qMax(width, metrics.horizontalAdvance(line) + 2); // with the caret's room
+    // QMessageBox's own widest box, less its margins.
+    const int screen = box.screen()->availableGeometry().width();
+    const int room = (screen <= 1024 ? screen : qMin(screen - 480, 1000)) - 60;
+    if (width > room) {
+        width = room;
+        while (width > room / 2 && fewestWordsOnALine(text, label->font(), width) < 2)
+            width -= metrics.averageCharWidth();
+    }
+    label->setMinimumWidth(width);
+}
+
 void modalMessageBox(QWidget* parent, const QString& title, const QString& message) {
     // Qt breaks lines at a line feed only.
     QMessageBox box(QMessageBox::NoIcon, title, QString(message).replace(u'\r', u'\n'),
                     QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setIcon({}); // some desktop themes give dialog buttons icons
+    keepLinesWhole(box);
     box.exec();
 }
 

@@ -14,7 +14,7 @@ namespace platform {
 extern Seam<QString()> firstWeekdayName;
 
 // A modal box with a title, the message, one OK button and no icon; returns when it is closed.
-// A carriage return in the message separates its lines.
+// A carriage return in the message separates its lines, each kept whole where the screen allows.
 extern Seam<void(QWidget* parent, const QString& title, const QString& message)> showMessage;
 
 // Starts the system's browser on an address without waiting for it; false when it could not be

@@ -1,5 +1,6 @@
 // The application's style: Fusion, which paints the colours the window asks for on every
-// platform, with menus that mark the chosen item of a choice and leave the others bare.
+// platform, with menus that mark the chosen item of a choice and leave the others bare, and a
+// menu bar that marks its active entry, under the keyboard or the mouse.
 #pragma once
 
 #include <QProxyStyle>

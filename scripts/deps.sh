@@ -16,6 +16,7 @@ for set in "$@"; do
       qt6-gtk-platformtheme qt6-wayland weston lintian
       binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
       clang libclang-rt-14-dev libbenchmark-dev
+      openbox x11-xserver-utils xdotool fonts-cantarell
     ) ;;
   --windows)
     # Qt for Windows is built from Debian's source with the MinGW-w64 toolchain; the build
