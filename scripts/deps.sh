@@ -14,7 +14,7 @@ for set in "$@"; do
     packages+=(
       xvfb xauth x11-apps x11-utils imagemagick clang-format
       qt6-gtk-platformtheme qt6-wayland weston lintian
-      binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
+      binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev diffoscope-minimal
       clang libclang-rt-14-dev libbenchmark-dev
     ) ;;
   --windows)
