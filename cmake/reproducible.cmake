@@ -3,11 +3,18 @@
 # once Qt is found.
 #
 # No source or build folder reaches the program: debug information and __FILE__ name the source
-# as ./ and the build folder as build/. GCC tries the last map first, and the build folder is
-# often inside the source folder.
+# as ./ and the build folder as build/, and the Qt a cross build uses (in the builder's cache)
+# as qt/. GCC tries the last map first, and the build folder is often inside the source folder.
 if(NOT MSVC)
+  if(CMAKE_CROSSCOMPILING)
+    add_compile_options(-ffile-prefix-map=${QT6_INSTALL_PREFIX}=qt)
+  endif()
   add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                       -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
+endif()
+if(WIN32 AND NOT MSVC)
+  # MinGW's linker would write its clock into the program file's header.
+  add_link_options(-Wl,--no-insert-timestamp)
 endif()
 
 # Every time stamp the build writes is the source's date: SOURCE_DATE_EPOCH when it is set (as
@@ -36,6 +43,9 @@ endif()
 set(VENTRIMO_RESOURCE_LAUNCHER ${CMAKE_COMMAND} -E env
                                SOURCE_DATE_EPOCH=${VENTRIMO_SOURCE_DATE_EPOCH})
 
-# CPack dates the packages by it too, unless SOURCE_DATE_EPOCH is set when it runs.
+# CPack dates the packages by it too, unless SOURCE_DATE_EPOCH is set when it runs, and lists
+# what they hold in sorted order.
 set(CPACK_VENTRIMO_SOURCE_DATE_EPOCH ${VENTRIMO_SOURCE_DATE_EPOCH})
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/package_dates.cmake)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/reproducible_packages.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CPACK_PROJECT_CONFIG_FILE})
+set(CPACK_POST_BUILD_SCRIPTS ${CPACK_PROJECT_CONFIG_FILE})

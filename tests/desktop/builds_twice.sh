@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and packages it twice, in two build folders of different names, and checks
 # that the FILES of the two builds have the same bytes; diffoscope tells what differs.
-# Usage: builds_twice.sh SOURCE WORK CPACK_GENERATORS "FILES" [CMAKE_OPTION...]
+# Usage: builds_twice.sh SOURCE WORK "CPACK_GENERATORS" "FILES" [CMAKE_OPTION...]
 set -euo pipefail
 source=$1 work=$2 generators=$3 files=$4
 shift 4
@@ -11,7 +11,7 @@ for build in one build-two; do
   [ $build = one ] || touch "$source"/resources/*.xpm
   cmake -S "$source" -B "$work/$build" -G Ninja -DVENTRIMO_TESTS=OFF "$@" >/dev/null
   cmake --build "$work/$build" -j2 --target ventrimo >/dev/null
-  (cd "$work/$build" && cpack -G "$generators" >/dev/null)
+  (cd "$work/$build" && cpack -G "${generators// /;}" >/dev/null)
 done
 status=0
 for file in $files; do
