@@ -18,7 +18,9 @@ for file in $files; do
   cmp -s "$work"/one/$file "$work"/build-two/$file && continue
   status=1
   echo "$file differs between two builds of one source:"
-  (cd "$work" && diffoscope --text - one/$file build-two/$file | head -n 60) || true
+  # diffoscope's report, trimmed to the parts that differ and their changed lines.
+  (cd "$work" && diffoscope --text - one/$file build-two/$file |
+    grep -E '^[│ ]*(├──|[-+])' | head -n 40) || true
 done
 [ $status = 1 ] || rm -rf "$work"
 exit $status
