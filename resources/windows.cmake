@@ -69,3 +69,9 @@ set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # CPack splits the makensis command at blanks unless escaped by a backslash, which has to
 # outlast CPackConfig.cmake too.
 set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget\\\\ amd64-unicode")
+# The installer carries no file's date, so that its bytes do not follow the build's clock: the
+# files it installs are dated by the installation.
+set(CPACK_NSIS_DEFINES "SetDateSave off")
+# The zip is made again with its entries sorted (cmake/reproducible_packages.cmake).
+find_program(VENTRIMO_PYTHON3 python3 REQUIRED)
+set(CPACK_VENTRIMO_PYTHON3 ${VENTRIMO_PYTHON3})

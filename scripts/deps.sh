@@ -14,7 +14,7 @@ for set in "$@"; do
     packages+=(
       xvfb xauth x11-apps x11-utils imagemagick clang-format
       qt6-gtk-platformtheme qt6-wayland weston lintian
-      binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev
+      binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev diffoscope-minimal
       clang libclang-rt-14-dev libbenchmark-dev
       openbox x11-xserver-utils xdotool fonts-cantarell
     ) ;;
@@ -23,7 +23,7 @@ for set in "$@"; do
     # machine's Qt serves as its host tools. NSIS makes the installer; the Windows tests run the
     # build under Wine with an X server of their own, and read the program file with pefile.
     packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils nsis
-      wine64 xvfb xauth python3-pefile) ;;
+      wine64 xvfb xauth python3-pefile diffoscope-minimal) ;;
   *)
     echo "usage: $0 [--test] [--windows]" >&2
     exit 2 ;;
