@@ -129,6 +129,9 @@ class Form1 : public QMainWindow {
     // The window's language, named by the caption of Option1; none while it names neither.
     std::optional<texts::Language> language() const;
 
+    // The box that writes out how the results were computed (calc/Form1_working.cpp).
+    void showWorking();
+
     // Voice (app/Form1_voice.cpp): the hint, and the results in the focused control's
     // accessible description.
     void speakResults();
@@ -163,7 +166,6 @@ class Form1 : public QMainWindow {
     void showResultMenu(ResultLabel* label, const QPoint& position);
     void setResultsVisible(bool visible);
     bool resultsShown() const;
-    void showWorking();
     void offerWorking(QMenu* menu);
     void showControlMenu(QWidget* control, const QPoint& position);
     void connectWorking();

@@ -1,4 +1,5 @@
-// Saves pictures of the window for reviewers: at start, then with results in each sex's colours.
+// Saves pictures of the window for reviewers: at start, then with results in each sex's colours,
+// and the box that shows how the results were computed.
 //
 // Usage: ventrimo_screenshots [FOLDER [PREFIX]]
 // FOLDER defaults to "screenshots"; each file is PREFIX + scene + ".png". scripts/screenshots.sh
@@ -7,11 +8,37 @@
 
 #include "app/Form1.h"
 #include "app/Form1_application.h"
+#include "app/Form1_platform.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
+
+namespace {
+
+// The box that shows how the male scene's results were computed, the real modal box.
+bool saveWorking(const QString& file) {
+    Form1 form;
+    scenes::play(form, scenes::Scene::Male);
+    (void)scenes::shoot(form);
+    platform::showMessage.replace({});
+    bool saved = false;
+    QTimer::singleShot(300, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            QPixmap picture = box->screen()->grabWindow(box->winId());
+            saved = (picture.isNull() ? box->grab() : picture).save(file);
+            box->close();
+        }
+    });
+    form.showWorking();
+    std::printf("%s%s\n", qPrintable(file), saved ? "" : ": cannot save");
+    return saved;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -37,5 +64,5 @@ int main(int argc, char* argv[]) {
         }
         std::printf("%s (%dx%d)\n", qPrintable(file), picture.width(), picture.height());
     }
-    return 0;
+    return saveWorking(folder.filePath(prefix + "working.png")) ? 0 : 1;
 }
