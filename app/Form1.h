@@ -87,6 +87,7 @@ class Form1 : public QMainWindow {
 
   public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
     // Input boxes: age, weight, height, body fat, activity level.
     std::array<InputBox*, 5> text{};

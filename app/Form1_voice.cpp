@@ -83,6 +83,12 @@ void Form1::setUpVoice() {
     });
 }
 
+// The application's focus changes while the controls are destroyed; by then the window no
+// longer listens.
+Form1::~Form1() {
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
 bool Form1::isVoiced(const QWidget* control) const {
     if (!control)
         return false;
