@@ -73,5 +73,5 @@ set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS "-XTarget\\\\ amd64-unicode")
 # files it installs are dated by the installation.
 set(CPACK_NSIS_DEFINES "SetDateSave off")
 # The zip is made again with its entries sorted (cmake/reproducible_packages.cmake).
-find_program(VENTRIMO_PYTHON3 python3 REQUIRED)
+find_program(VENTRIMO_PYTHON3 python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
 set(CPACK_VENTRIMO_PYTHON3 ${VENTRIMO_PYTHON3})
