@@ -129,6 +129,8 @@ class Form1 : public QMainWindow {
     void UpdateUnitLabels();
     // The window's language, named by the caption of Option1; none while it names neither.
     std::optional<texts::Language> language() const;
+    // The texts of the window's language, English's when Option1 names none.
+    const texts::Catalogue& words() const;
 
     // The box that writes out how the results were computed (calc/Form1_working.cpp).
     void showWorking();

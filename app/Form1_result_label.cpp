@@ -136,9 +136,8 @@ void ResultLabel::focusOutEvent(QFocusEvent* event) {
 // The results' context menu, in the window's language (English when the caption names none):
 // copying, and the working while there are results.
 void Form1::showResultMenu(ResultLabel* label, const QPoint& position) {
-    const texts::Catalogue& words = texts::catalogue(language().value_or(texts::Language::English));
     QMenu menu(label);
-    menu.addAction(words.copy, label, [label] { label->copy(); });
+    menu.addAction(words().copy, label, [label] { label->copy(); });
     offerWorking(&menu);
     menu.exec(label->mapToGlobal(position));
 }

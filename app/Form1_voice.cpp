@@ -119,10 +119,8 @@ void Form1::speakResults() {
     if (!isVoiced(focused))
         return;
     const QString said =
-        results
-            ? voice::resultsSentence(BMRLabel->text(), DCNLabel->text(), DPNlabel->text())
-            : voice::gapSentence(texts::catalogue(language().value_or(texts::Language::English)),
-                                 gap, Label[std::size_t(gap.box)]->text());
+        results ? voice::resultsSentence(BMRLabel->text(), DCNLabel->text(), DPNlabel->text())
+                : voice::gapSentence(words(), gap, Label[std::size_t(gap.box)]->text());
     const QString description = voice::described(focused->toolTip(), said);
     if (focused->accessibleDescription() != description)
         focused->setAccessibleDescription(description);

@@ -13,24 +13,16 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-namespace {
-
-const texts::Catalogue& wordsOf(const Form1& form) {
-    return texts::catalogue(form.language().value_or(texts::Language::English));
-}
-
-} // namespace
-
 bool Form1::resultsShown() const {
     return !BMRLabel->isHidden() && ventrimo::Evaluate(currentInputs()).valid;
 }
 
 void Form1::showWorking() {
-    const auto lines = ventrimo::Working(currentInputs(), wordsOf(*this));
+    const auto lines = ventrimo::Working(currentInputs(), words());
     if (!lines)
         return;
     platform::showMessage(
-        this, QString::fromUtf8(wordsOf(*this).working),
+        this, QString::fromUtf8(words().working),
         QString::fromStdString((*lines)[0] + "\r" + (*lines)[1] + "\r" + (*lines)[2]));
 }
 
@@ -40,7 +32,7 @@ void Form1::offerWorking(QMenu* menu) {
         return;
     if (!menu->isEmpty())
         menu->addSeparator();
-    menu->addAction(QString::fromUtf8(wordsOf(*this).working), this, &Form1::showWorking);
+    menu->addAction(QString::fromUtf8(words().working), this, &Form1::showWorking);
 }
 
 // A box keeps its editing commands and gains the working; a level button has the working alone.

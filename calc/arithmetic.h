@@ -150,7 +150,8 @@ struct Notes {
     std::string multiplier, proteinFactor;
 };
 
-// The three results, each before and after its last rounding to a whole number.
+// The three results before the window rounds them to whole numbers (Harris-Benedict's basal
+// rate is whole already: its formula rounds it before the daily need is formed from it).
 template <typename N> struct Steps { N bmr, dcn, dpn; };
 
 // The level picks the activity button; a level box the clamp has not yet pulled into 1 to 5

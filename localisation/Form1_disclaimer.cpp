@@ -5,8 +5,7 @@
 
 // The box speaks the window's language; a caption that names none gives English.
 void Form1::Disclaimer_Click() {
-    const texts::Disclaimer& box =
-        texts::catalogue(language().value_or(texts::Language::English)).disclaimer;
+    const texts::Disclaimer& box = words().disclaimer;
     platform::showMessage(this, box.title,
                           QString(box.firstLine) + QChar(u'\r') + QString(box.secondLine));
 }

@@ -9,6 +9,10 @@ std::optional<texts::Language> Form1::language() const {
     return texts::languageOf(Option1->text().trimmed().toStdString());
 }
 
+const texts::Catalogue& Form1::words() const {
+    return texts::catalogue(language().value_or(texts::Language::English));
+}
+
 // The fifteen language-dependent properties, in the order the window writes them.
 void Form1::writeTexts(const texts::Catalogue& catalogue, bool byCommand) {
     Option1->setText(catalogue.option1);
