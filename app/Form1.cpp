@@ -48,7 +48,7 @@ QFont msSansSerif(double points) {
 } // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(texts::kWindowTitle);
+    setWindowTitle(texts::kWindowTitle.c_str());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -78,16 +78,16 @@ void Form1::createControls(QWidget* client) {
         shape->setGeometry(twips(left, top, 5775, 735));
         return shape;
     };
-    auto place = [](AutoSizeLabel* label, const QString& words, double points, int left, int top) {
+    auto place = [](AutoSizeLabel* label, texts::Text words, double points, int left, int top) {
         label->setFont(arial(points));
         label->move(twips(left, top, 0, 0).topLeft());
-        label->setText(words);
+        label->setText(words.c_str());
         return label;
     };
-    auto caption = [client, place](const QString& words, double points, int left, int top) {
+    auto caption = [client, place](texts::Text words, double points, int left, int top) {
         return place(new AutoSizeLabel(client), words, points, left, top);
     };
-    auto result = [client, place](const QString& words, double points, int left, int top) {
+    auto result = [client, place](texts::Text words, double points, int left, int top) {
         auto* label = new ResultLabel(client);
         place(label, words, points, left, top);
         label->setAlignment(Qt::AlignCenter);
@@ -97,7 +97,7 @@ void Form1::createControls(QWidget* client) {
     Shape[2] = band(0, 2520);
     Shape[4] = band(0, 4200);
     Label[4] = caption(layout.labels[4], 18, 360, 4320);
-    Label[4]->setToolTip(layout.levelRange);
+    Label[4]->setToolTip(layout.levelRange.c_str());
     Shape[1] = band(-120, 1680);
     Shape[0] = band(0, 840);
     for (int i = 0; i < 4; ++i)
@@ -115,11 +115,11 @@ void Form1::createControls(QWidget* client) {
         return edit;
     };
     text[4] = box(4);
-    text[4]->setText(layout.level);
-    text[4]->setToolTip(layout.levelRange);
+    text[4]->setText(layout.level.c_str());
+    text[4]->setToolTip(layout.levelRange.c_str());
 
-    auto option = [client](const QString& words, int left, int width) {
-        auto* button = new OptionButton(words, client);
+    auto option = [client](texts::Text words, int left, int width) {
+        auto* button = new OptionButton(words.c_str(), client);
         button->setGeometry(twips(left, 0, width, 735));
         button->setFont(arial(14.25));
         return button;
@@ -130,14 +130,15 @@ void Form1::createControls(QWidget* client) {
     Option2->setLayoutDirection(Qt::RightToLeft); // mark at the right edge, caption to its left
 
     text[0] = box(0);
-    for (int i = 0; i < 5; ++i) {
-        auto* button = new CommandButton(QString::number(i + 1), client);
-        button->setGeometry(twips(1080 * i, 4920, 1095, 375));
+    // One button for each level, side by side, captioned with the level's number.
+    for (const ventrimo::LevelChoice& level : ventrimo::kLevels) {
+        const int number = ventrimo::levelNumber(level.value);
+        auto* button = new CommandButton(QString::number(number), client);
+        button->setGeometry(twips(1080 * (number - 1), 4920, 1095, 375));
         button->setFont(msSansSerif(12));
-        button->Tag = QString::fromUtf8(ventrimo::kActivityTags[std::size_t(i)].data(),
-                                        qsizetype(ventrimo::kActivityTags[std::size_t(i)].size()));
-        button->setToolTip(layout.levelTips[std::size_t(i)]);
-        Command1[std::size_t(i)] = button;
+        button->Tag = level.tag.c_str();
+        button->setToolTip(level.layoutTip.c_str());
+        Command1[std::size_t(level.value)] = button;
     }
     for (int i = 1; i <= 3; ++i)
         text[std::size_t(i)] = box(i);
@@ -154,12 +155,14 @@ void Form1::createControls(QWidget* client) {
     sexes->addButton(Option1, int(ventrimo::Sex::Male));
     sexes->addButton(Option2, int(ventrimo::Sex::Female));
 
-    for (std::size_t i = 0; i < 5; ++i)
+    for (std::size_t i = 0; i < ventrimo::kBoxCount; ++i)
         Label[i]->setBuddy(text[i]); // a screen reader names each box by its caption
 
-    QWidget* tabChain[] = {Option1,     Option2,     text[0], Command1[0], Command1[1], Command1[2],
-                           Command1[3], Command1[4], text[1], text[2],     text[3],     text[4]};
-    for (std::size_t i = 1; i < std::size(tabChain); ++i)
+    // The options, the age, the level buttons, then the other boxes.
+    QList<QWidget*> tabChain = {Option1, Option2, text[0]};
+    tabChain.append(QList<QWidget*>(Command1.begin(), Command1.end()));
+    tabChain.append(QList<QWidget*>(text.begin() + 1, text.end()));
+    for (qsizetype i = 1; i < tabChain.size(); ++i)
         setTabOrder(tabChain[i - 1], tabChain[i]);
 }
 
@@ -169,17 +172,17 @@ void Form1::createMenus() {
     const texts::MenuTexts& menus = texts::kMenus;
     auto fill = [this](QMenu* menu, QActionGroup* group, const auto& rows) {
         for (const auto& row : rows) {
-            QAction* item = group->addAction(QString::fromUtf8(itemCaption(row)));
+            QAction* item = group->addAction(itemCaption(row).c_str());
             item->setCheckable(true);
             item->setChecked(&row == &rows.front());
             item->setData(int(row.value));
             menu->addAction(item);
         }
     };
-    Formula = menuBar()->addMenu(menus.formulaAtStart);
+    Formula = menuBar()->addMenu(menus.formulaAtStart.c_str());
     formulas = new QActionGroup(this);
     fill(Formula, formulas, ventrimo::kFormulas);
-    Units = menuBar()->addMenu(menus.unitsAtStart);
+    Units = menuBar()->addMenu(menus.unitsAtStart.c_str());
     unitSystems = new QActionGroup(this);
     fill(Units, unitSystems, ventrimo::kUnitSystems);
     Mifflin = menuItem(formulas, int(ventrimo::Formula::MifflinStJeor));
@@ -187,9 +190,9 @@ void Form1::createMenus() {
     Katch = menuItem(formulas, int(ventrimo::Formula::KatchMcArdle));
     cmkg = menuItem(unitSystems, int(ventrimo::UnitSystem::Metric));
     InchPound = menuItem(unitSystems, int(ventrimo::UnitSystem::Imperial));
-    ItaEng = menuBar()->addAction(menus.itaEng);
-    WEB = menuBar()->addAction(menus.web);
-    Disclaimer = menuBar()->addAction(menus.disclaimer);
+    ItaEng = menuBar()->addAction(menus.itaEng.c_str());
+    WEB = menuBar()->addAction(menus.web.c_str());
+    Disclaimer = menuBar()->addAction(menus.disclaimer.c_str());
 }
 
 QAction* Form1::menuItem(const QActionGroup* group, int value) const {
@@ -200,11 +203,10 @@ QAction* Form1::menuItem(const QActionGroup* group, int value) const {
 }
 
 void Form1::connectEvents() {
-    for (int i = 0; i < 5; ++i) {
-        const auto at = std::size_t(i);
-        connect(text[at], &QLineEdit::textChanged, this, [this, i] { text_Change(i); });
-        connect(Command1[at], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    }
+    for (std::size_t i = 0; i < text.size(); ++i)
+        connect(text[i], &QLineEdit::textChanged, this, [this, i] { text_Change(int(i)); });
+    for (std::size_t i = 0; i < Command1.size(); ++i)
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(int(i)); });
     // Whatever selects an option, mouse, keyboard or assistive technology, runs its handler once.
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)

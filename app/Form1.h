@@ -54,6 +54,7 @@
 
 #include "Form1_controls.h"
 #include "Form1_result_label.h"
+#include "options/choices.h"
 
 #include <QMainWindow>
 
@@ -70,17 +71,7 @@ class QMenu;
 namespace ventrimo {
 struct Inputs;
 struct Evaluation;
-enum class Formula;
-enum class UnitSystem;
-enum class Sex;
 } // namespace ventrimo
-namespace texts {
-struct Catalogue;
-enum class Language;
-} // namespace texts
-namespace themes {
-struct Theme;
-}
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -90,13 +81,13 @@ class Form1 : public QMainWindow {
     ~Form1() override;
 
     // Input boxes: age, weight, height, body fat, activity level.
-    std::array<InputBox*, 5> text{};
+    std::array<InputBox*, ventrimo::kBoxCount> text{};
     // Captions of the input rows.
-    std::array<AutoSizeLabel*, 5> Label{};
-    // Activity-level buttons; Command1[i] stands for level i + 1.
-    std::array<CommandButton*, 5> Command1{};
+    std::array<AutoSizeLabel*, ventrimo::kBoxCount> Label{};
+    // Activity-level buttons, one for each row of kLevels; Command1[i] stands for level i + 1.
+    std::array<CommandButton*, ventrimo::kLevelCount> Command1{};
     // Row bands behind the labels.
-    std::array<Rectangle*, 5> Shape{};
+    std::array<Rectangle*, ventrimo::kBoxCount> Shape{};
 
     OptionButton* Option1 = nullptr; // male; its caption is also the language word
     OptionButton* Option2 = nullptr; // female
@@ -143,6 +134,8 @@ class Form1 : public QMainWindow {
     ventrimo::Formula formula() const;
     ventrimo::UnitSystem unitSystem() const;
     ventrimo::Sex sex() const;
+    // The button of a level.
+    CommandButton* button(ventrimo::Level level) const { return Command1[std::size_t(level)]; }
 
   public slots:
     void text_Change(int index);

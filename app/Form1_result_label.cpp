@@ -137,7 +137,7 @@ void ResultLabel::focusOutEvent(QFocusEvent* event) {
 // copying, and the working while there are results.
 void Form1::showResultMenu(ResultLabel* label, const QPoint& position) {
     QMenu menu(label);
-    menu.addAction(words().copy, label, [label] { label->copy(); });
+    menu.addAction(words().copy.c_str(), label, [label] { label->copy(); });
     offerWorking(&menu);
     menu.exec(label->mapToGlobal(position));
 }

@@ -16,6 +16,8 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 
+#include <algorithm>
+
 namespace {
 
 // The window's client area as assistive technology sees it: every control but the hidden
@@ -92,17 +94,15 @@ Form1::~Form1() {
 bool Form1::isVoiced(const QWidget* control) const {
     if (!control)
         return false;
-    for (std::size_t i = 0; i < 5; ++i)
-        if (control == text[i] || control == Command1[i])
-            return true;
-    return false;
+    return std::ranges::find(text, control) != text.end() ||
+           std::ranges::find(Command1, control) != Command1.end();
 }
 
 // What a language writes beyond the captions: Option2 named by its caption without the
 // spaces that push it to the right, the hint, and the focused control's description.
 void Form1::writeVoiceTexts(const texts::Catalogue& catalogue) {
     Option2->setAccessibleName(Option2->text().trimmed());
-    SexHint->setText(QString::fromUtf8(catalogue.chooseSex));
+    SexHint->setText(QString::fromUtf8(catalogue.chooseSex.c_str()));
     speakResults();
 }
 

@@ -26,10 +26,10 @@ QString caption(const texts::ResultWords& words, float value) {
 
 ventrimo::Inputs Form1::currentInputs() const {
     ventrimo::Inputs inputs;
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < text.size(); ++i)
         inputs.text[i] = utf8(text[i]->text());
+    for (std::size_t i = 0; i < Command1.size(); ++i)
         inputs.activityTag[i] = utf8(Command1[i]->Tag);
-    }
     inputs.formula = formula();
     inputs.sex = sex();
     inputs.units = unitSystem();
@@ -78,7 +78,7 @@ void Form1::recalculate(const ventrimo::Inputs& inputs, const ventrimo::Evaluati
         // Only a text that changes is written: a write of the same text would raise no change
         // event, but it would move the caret and lose the box's undo history for nothing.
         const bool outer = std::exchange(rewritingBoxes, true);
-        for (std::size_t i = 0; i < 5; ++i)
+        for (std::size_t i = 0; i < text.size(); ++i)
             if (tidy.text[i] != inputs.text[i])
                 rewriteBox(text[i], tidy.text[i]);
         rewritingBoxes = outer;

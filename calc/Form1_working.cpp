@@ -22,7 +22,7 @@ void Form1::showWorking() {
     if (!lines)
         return;
     platform::showMessage(
-        this, QString::fromUtf8(words().working),
+        this, QString::fromUtf8(words().working.c_str()),
         QString::fromStdString((*lines)[0] + "\r" + (*lines)[1] + "\r" + (*lines)[2]));
 }
 
@@ -32,7 +32,7 @@ void Form1::offerWorking(QMenu* menu) {
         return;
     if (!menu->isEmpty())
         menu->addSeparator();
-    menu->addAction(QString::fromUtf8(words().working), this, &Form1::showWorking);
+    menu->addAction(QString::fromUtf8(words().working.c_str()), this, &Form1::showWorking);
 }
 
 // A box keeps its editing commands and gains the working; a level button has the working alone.
@@ -46,14 +46,13 @@ void Form1::showControlMenu(QWidget* control, const QPoint& position) {
 }
 
 void Form1::connectWorking() {
-    for (std::size_t i = 0; i < 5; ++i)
-        for (QWidget* control :
-             {static_cast<QWidget*>(text[i]), static_cast<QWidget*>(Command1[i])}) {
-            control->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(
-                control, &QWidget::customContextMenuRequested, this,
+    QList<QWidget*> controls(text.begin(), text.end());
+    controls.append(QList<QWidget*>(Command1.begin(), Command1.end()));
+    for (QWidget* control : controls) {
+        control->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(control, &QWidget::customContextMenuRequested, this,
                 [this, control](const QPoint& position) { showControlMenu(control, position); });
-        }
+    }
     // Shift+F10 asks the focused control for its context menu, as the menu key does.
     auto* shiftF10 = new QAction(this);
     shiftF10->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));

@@ -130,18 +130,21 @@ template <typename N> std::optional<N> basalRate(const Inputs& in) {
         return mifflinStJeor<N>(in);
     case Formula::KatchMcArdle:
         return katchMcArdle<N>(in);
+    case Formula::Count:
+        break;
     }
     return std::nullopt;
 }
 
-// Grams of protein per kilogram of body weight and day.
+// Grams of protein per kilogram of body weight and day: the factor of the level whose number
+// the level box holds exactly. A level outside the list, which only the clamp has yet to pull
+// into range, takes the factor of the highest level.
 inline float proteinFactor(double level, Sex sex) {
-    float factor = level == 1   ? 1.0f
-                   : level == 2 ? 1.2f
-                   : level == 3 ? 1.4f
-                   : level == 4 ? 1.6f
-                                : 2.0f;
-    return toSingle(factor + choice(sex).proteinBonus);
+    const LevelChoice* row = &kLevels.back();
+    for (const LevelChoice& each : kLevels)
+        if (level == levelNumber(each.value))
+            row = &each;
+    return toSingle(row->proteinFactor + choice(sex).proteinBonus);
 }
 
 // What the working writes beside a number: the level and its name after the activity
@@ -160,7 +163,7 @@ inline std::optional<std::size_t> levelButton(const Inputs& in) {
     const double levelIndex = std::nearbyint(LeadingNumber(in.text[ActivityLevel]) - 1);
     if (std::isnan(levelIndex))
         return std::nullopt;
-    return static_cast<std::size_t>(std::clamp(levelIndex, 0.0, 4.0));
+    return static_cast<std::size_t>(std::clamp(levelIndex, 0.0, double(kLevelCount - 1)));
 }
 
 // The daily caloric need from the basal rate as stored, the protein need from the weight as

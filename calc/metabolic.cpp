@@ -70,10 +70,12 @@ std::optional<std::string> ClampedLevel(std::string_view level) {
     const std::optional<float> value = arithmetic::singleFrom(level);
     if (!value)
         return std::nullopt;
-    if (*value < 1)
-        return "1";
-    if (*value > 5)
-        return "5";
+    const int lowest = levelNumber(kLevels.front().value);
+    const int highest = levelNumber(kLevels.back().value);
+    if (*value < float(lowest))
+        return std::to_string(lowest);
+    if (*value > float(highest))
+        return std::to_string(highest);
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 // three choices, so the window, the tests and the fuzzers all run the very same arithmetic.
 #pragma once
 
+#include "calc/boxes.h"
 #include "options/choices.h"
 
 #include <array>
@@ -12,19 +13,9 @@
 
 namespace ventrimo {
 
-// Box indices, as the window numbers its input boxes.
-enum Box { Age = 0, Weight = 1, Height = 2, BodyFat = 3, ActivityLevel = 4 };
-
-// Most characters the user may type into each box.
-inline constexpr std::array<int, 5> kBoxMaxLength = {2, 5, 5, 2, 1};
-
-// Activity multipliers of levels 1 to 5, written as the level buttons carry them.
-inline constexpr std::array<std::string_view, 5> kActivityTags = {"1,2", "1,375", "1,55", "1,725",
-                                                                  "1,9"};
-
 struct Inputs {
-    std::array<std::string, 5> text;        // the boxes, UTF-8
-    std::array<std::string, 5> activityTag; // the tags of the level buttons
+    std::array<std::string, kBoxCount> text;          // the boxes, UTF-8
+    std::array<std::string, kLevelCount> activityTag; // the tags of the level buttons
     Formula formula = Formula::MifflinStJeor;
     Sex sex = Sex::None;
     UnitSystem units = UnitSystem::Metric;
@@ -61,8 +52,8 @@ Evaluation Evaluate(const Inputs& inputs);
 // Empty when a text does not convert or a result leaves the range of a single.
 std::optional<Results> Calculate(const Inputs& inputs);
 
-// The level box pulled into 1 to 5: "1" below, "5" above, nothing when the level is in range
-// or is not a number.
+// The level box pulled into the levels' numbers, 1 to 5: "1" below, "5" above, nothing when the
+// level is in range or is not a number.
 std::optional<std::string> ClampedLevel(std::string_view level);
 
 // Every "." turned into ",".

@@ -106,7 +106,7 @@ std::string line(const texts::ResultWords& words, const Term& term) {
         const std::string number = ResultNumberText(result);
         text += number.starts_with(' ') ? number.substr(1) : number;
     }
-    return text + words.suffix;
+    return text + words.suffix.c_str();
 }
 
 std::string trimmed(std::string_view text) {
@@ -124,12 +124,12 @@ std::optional<std::array<std::string, 3>> Working(const Inputs& inputs,
     const std::optional<std::size_t> button = arithmetic::levelButton(inputs);
     if (!button || !Calculate(inputs))
         return std::nullopt;
-    std::string level = working::trimmed(words.levelTips[*button]);
+    std::string level = working::trimmed(levelName(Level(*button), words.language));
     if (!level.empty() && level[0] >= 'A' && level[0] <= 'Z')
         level[0] = char(level[0] - 'A' + 'a');
     const arithmetic::Notes notes = {.multiplier = "(" + std::string(words.level) + " " +
                                                    std::to_string(*button + 1) + ": " + level + ")",
-                                     .proteinFactor = texts::kGramsPerKilogram};
+                                     .proteinFactor = texts::kGramsPerKilogram.c_str()};
     const std::optional<arithmetic::Steps<Term>> steps = arithmetic::compute<Term>(inputs, notes);
     if (!steps)
         return std::nullopt;

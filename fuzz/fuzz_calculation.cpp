@@ -57,7 +57,7 @@ void checkNormalised(const Inputs& in, bool cut) {
 
     const Inputs once = ventrimo::Normalised(in);
     checkCalculation(once, input);
-    for (std::size_t i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < ventrimo::kBoxCount; ++i) {
         const std::size_t room = cut ? std::size_t(ventrimo::kBoxMaxLength[i])
                                      : std::max<std::size_t>(in.text[i].size(), 1);
         fuzzing::require(once.text[i].size() <= room, "a rewrite never lengthens a box", input);
@@ -71,7 +71,8 @@ void checkNormalised(const Inputs& in, bool cut) {
                          input);
         if (const std::optional<double> level = ventrimo::LocaleNumber(once.text[4])) {
             const float single = ventrimo::toSingle(*level);
-            fuzzing::require(single >= 1 && single <= 5, "the level ends within 1 to 5", input);
+            fuzzing::require(single >= 1 && single <= float(ventrimo::kLevelCount),
+                             "the level ends within the levels' numbers", input);
         }
     } else {
         // A longer level such as "0.5" is read as 5, then as 0,5: a second rewrite clamps it,
@@ -86,16 +87,16 @@ void checkNormalised(const Inputs& in, bool cut) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view all(reinterpret_cast<const char*>(data), size);
     Inputs uncut;
-    for (std::size_t i = 0; i < 5; ++i)
-        uncut.activityTag[i] = std::string(ventrimo::kActivityTags[i]);
+    for (const ventrimo::LevelChoice& level : ventrimo::kLevels)
+        uncut.activityTag[std::size_t(level.value)] = level.tag;
     std::size_t start = 0;
-    for (std::size_t i = 0; i < 5 && start <= all.size(); ++i) {
+    for (std::size_t i = 0; i < ventrimo::kBoxCount && start <= all.size(); ++i) {
         const std::size_t end = std::min(all.find('\n', start), all.size());
         uncut.text[i] = std::string(all.substr(start, end - start));
         start = end + 1;
     }
     Inputs cut = uncut;
-    for (std::size_t i = 0; i < 5; ++i)
+    for (std::size_t i = 0; i < ventrimo::kBoxCount; ++i)
         cut.text[i].resize(std::min(cut.text[i].size(), std::size_t(ventrimo::kBoxMaxLength[i])));
 
     for (const ventrimo::FormulaChoice& formula : ventrimo::kFormulas)

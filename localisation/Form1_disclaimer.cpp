@@ -6,6 +6,6 @@
 // The box speaks the window's language; a caption that names none gives English.
 void Form1::Disclaimer_Click() {
     const texts::Disclaimer& box = words().disclaimer;
-    platform::showMessage(this, box.title,
+    platform::showMessage(this, box.title.c_str(),
                           QString(box.firstLine) + QChar(u'\r') + QString(box.secondLine));
 }

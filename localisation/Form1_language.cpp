@@ -15,15 +15,18 @@ const texts::Catalogue& Form1::words() const {
 
 // The fifteen language-dependent properties, in the order the window writes them.
 void Form1::writeTexts(const texts::Catalogue& catalogue, bool byCommand) {
-    Option1->setText(catalogue.option1);
-    Option2->setText(byCommand ? catalogue.option2ByCommand : catalogue.option2AtStart);
-    for (std::size_t i = 0; i < 5; ++i)
-        Label[i]->setText(catalogue.labels[i]);
-    BMRLabel->setToolTip(catalogue.bmrTip);
-    DCNLabel->setToolTip(catalogue.dcnTip);
-    DPNlabel->setToolTip(byCommand ? catalogue.dpnTipByCommand : catalogue.dpnTipAtStart);
-    for (std::size_t i = 0; i < 5; ++i)
-        Command1[i]->setToolTip(catalogue.levelTips[i]);
+    Option1->setText(catalogue.option1.c_str());
+    Option2->setText(byCommand ? catalogue.option2ByCommand.c_str()
+                               : catalogue.option2AtStart.c_str());
+    for (std::size_t i = 0; i < Label.size(); ++i)
+        Label[i]->setText(catalogue.labels[i].c_str());
+    BMRLabel->setToolTip(catalogue.bmrTip.c_str());
+    DCNLabel->setToolTip(catalogue.dcnTip.c_str());
+    DPNlabel->setToolTip(byCommand ? catalogue.dpnTipByCommand.c_str()
+                                   : catalogue.dpnTipAtStart.c_str());
+    for (const ventrimo::LevelChoice& level : ventrimo::kLevels)
+        button(level.value)
+            ->setToolTip(ventrimo::levelName(level.value, catalogue.language).c_str());
     writeVoiceTexts(catalogue);
 }
 
@@ -39,7 +42,7 @@ void Form1::UpdateUnitLabels() {
     if (const std::optional<texts::Language> now = language()) {
         const texts::UnitCaptions& captions =
             texts::catalogue(*now).*ventrimo::choice(unitSystem()).captions;
-        Label[1]->setText(captions.weight);
-        Label[2]->setText(captions.height);
+        Label[1]->setText(captions.weight.c_str());
+        Label[2]->setText(captions.height.c_str());
     }
 }

@@ -4,15 +4,6 @@
 
 namespace texts {
 
-static_assert(
-    [] {
-        for (std::size_t i = 0; i < kLanguages.size(); ++i)
-            if (kLanguages[i].language != Language(i))
-                return false;
-        return true;
-    }(),
-    "kLanguages lists every language once, in the order of the enum");
-
 const Catalogue& catalogue(Language language) {
     return kLanguages[std::size_t(language)];
 }

@@ -10,12 +10,28 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
 namespace texts {
 
-using Text = const char*;
+// A text of the window: never null, never empty. It is made only from a literal, when the program
+// compiles, and it cannot be left out: a catalogue entry, a list entry or a row that is missing
+// does not compile.
+class Text {
+  public:
+    consteval Text(const char* text) : text(text) {
+        if (text == nullptr || *text == '\0')
+            throw "a text of the window is missing or empty";
+    }
+    constexpr operator const char*() const { return text; }
+    constexpr operator std::string_view() const { return text; }
+    constexpr const char* c_str() const { return text; }
+
+  private:
+    const char* text;
+};
 using Five = std::array<Text, 5>;
 
 inline constexpr Text kWindowTitle = "Ventrimo";
@@ -26,7 +42,6 @@ inline constexpr Text kWebAddress = "https://example.org";
 struct LayoutTexts {
     Text option1, option2, option3;
     Five labels;
-    Five levelTips;
     Text level;      // the level box
     Text levelRange; // the tool tip of the level box and its caption
     Text credit;     // DPNlabel until the first result
@@ -37,8 +52,6 @@ inline constexpr LayoutTexts kLayout = {
     .option2 = "                 Lei",
     .option3 = "Inv",
     .labels = {"Età", "Peso ", "Altezza ", "Grasso %", "Livello attività"},
-    .levelTips = {"Sedentario", "Poca attività", "Attività moderata", "Sportivo",
-                  "Sport agonistico "},
     .level = "1",
     .levelRange = "1 - 5",
     .credit = "Brought 2 u by Quillan",
@@ -98,7 +111,12 @@ struct Disclaimer {
     Text title, firstLine, secondLine;
 };
 
-enum class Language { Italian, English };
+// The languages; Count is their number, not a language.
+enum class Language { Italian, English, Count };
+inline constexpr std::size_t kLanguageCount = std::size_t(Language::Count);
+
+// One text, or anything else, for each language, in the order of the enum.
+template <typename T> using PerLanguage = std::array<T, kLanguageCount>;
 
 // Everything one language writes. The language command writes the same texts as start-up but
 // for Option2's caption and the protein tool tip, which it spells its own way in English.
@@ -108,7 +126,6 @@ struct Catalogue {
     Text option2AtStart, option2ByCommand;
     Five labels;
     Text bmrTip, dcnTip, dpnTipAtStart, dpnTipByCommand;
-    Five levelTips;
     UnitCaptions metric, imperial;
     Disclaimer disclaimer;
     Text copy; // the result labels' context menu
@@ -123,7 +140,9 @@ struct Catalogue {
     std::array<std::string_view, 2> firstWeekdays;
 };
 
-inline constexpr auto kLanguages = std::to_array<Catalogue>({
+// Every language's catalogue, one row a language in the order of the enum: a row short does
+// not compile.
+inline constexpr std::array<Catalogue, kLanguageCount> kLanguages = {{
     {
         .language = Language::Italian,
         .option1 = "Lui",
@@ -134,9 +153,6 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
         .dcnTip = "Fabbisogno calorico giornaliero in base allo stile di vita",
         .dpnTipAtStart = "Fabbisogno proteico giornaliero",
         .dpnTipByCommand = "Fabbisogno proteico giornaliero",
-        .levelTips = {"Sedentario", "Poca attività fisica", "Attività fisica moderata",
-                      "Sportivo o attività fisica frequente",
-                      "Sport agonistico o quotidiana manovalanza pesante"},
         .metric = {.weight = "Peso [Kg]", .height = "Altezza [Cm]"},
         .imperial = {.weight = "Peso [Lb]", .height = "Altezza [In]"},
         .disclaimer = {.title = "ATTENZIONE",
@@ -162,9 +178,6 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
         .dcnTip = "Daily caloric need adjusted for usual lifestyle",
         .dpnTipAtStart = "Daily proteic requirment",
         .dpnTipByCommand = "Daily proteic requirement",
-        .levelTips = {"Sedentary", "Little physical activity", "Moderate physical activity ",
-                      "Hard physical activity",
-                      "Professional athelete or daily heavy manual labor"},
         .metric = {.weight = "Weight [Kg]", .height = "Height [Cm]"},
         .imperial = {.weight = "Weight [Lb]", .height = "Height [In]"},
         .disclaimer = {.title = "WARNING",
@@ -180,7 +193,15 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
         .level = "level",
         .firstWeekdays = {},
     },
-});
+}};
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kLanguages.size(); ++i)
+            if (kLanguages[i].language != Language(i))
+                return false;
+        return true;
+    }(),
+    "kLanguages: one catalogue for each language, in the order of the enum Language");
 
 // The catalogue of a language.
 const Catalogue& catalogue(Language language);

@@ -26,11 +26,11 @@ Gap firstGap(const ventrimo::Inputs& inputs) {
 QString gapSentence(const texts::Catalogue& words, const Gap& gap, const QString& boxCaption) {
     switch (gap.wait) {
     case Wait::Box:
-        return QString::fromUtf8(words.missing) + boxCaption.simplified();
+        return QString::fromUtf8(words.missing.c_str()) + boxCaption.simplified();
     case Wait::Sex:
-        return QString::fromUtf8(words.chooseSex);
+        return QString::fromUtf8(words.chooseSex.c_str());
     case Wait::Numbers:
-        return QString::fromUtf8(words.noResults);
+        return QString::fromUtf8(words.noResults.c_str());
     case Wait::Nothing:
         break;
     }

@@ -12,7 +12,7 @@ ventrimo::Formula Form1::formula() const {
 
 void Form1::chooseFormula(ventrimo::Formula chosen) {
     menuItem(formulas, int(chosen))->setChecked(true); // the group clears the other marks
-    Formula->setTitle(QString::fromUtf8(ventrimo::choice(chosen).name));
+    Formula->setTitle(QString::fromUtf8(ventrimo::choice(chosen).name.c_str()));
     RefreshResults();
 }
 

@@ -25,8 +25,9 @@ void Form1::applyTheme(const themes::Theme& theme) {
     // The options blend into the window, whatever colour it has.
     setBackColor(Option1, backColor(surface));
     setBackColor(Option2, backColor(surface));
-    for (std::size_t i = 0; i < 5; ++i) {
-        setBackColor(Command1[i], QColor::fromRgb(theme.levelButtons));
+    for (CommandButton* button : Command1)
+        setBackColor(button, QColor::fromRgb(theme.levelButtons));
+    for (std::size_t i = 0; i < ventrimo::kBoxCount; ++i) {
         setBackColor(Shape[i], QColor::fromRgb(theme.bands));
         setBackColor(text[i], QColor::fromRgb(theme.boxes));
     }

@@ -14,9 +14,9 @@ ventrimo::UnitSystem Form1::unitSystem() const {
 void Form1::chooseUnits(ventrimo::UnitSystem chosen) {
     menuItem(unitSystems, int(chosen))->setChecked(true); // the group clears the other mark
     const ventrimo::UnitChoice& choice = ventrimo::choice(chosen);
-    text[1]->setToolTip(QString::fromUtf8(choice.tips.weight));
-    text[2]->setToolTip(QString::fromUtf8(choice.tips.height));
-    Units->setTitle(QString::fromUtf8(choice.title));
+    text[1]->setToolTip(QString::fromUtf8(choice.tips.weight.c_str()));
+    text[2]->setToolTip(QString::fromUtf8(choice.tips.height.c_str()));
+    Units->setTitle(QString::fromUtf8(choice.title.c_str()));
     UpdateUnitLabels();
     RefreshResults();
 }

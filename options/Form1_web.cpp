@@ -5,5 +5,5 @@
 
 void Form1::WEB_Click() {
     // A browser that does not start is no business of the calculator's: nothing to show.
-    (void)platform::openBrowser(texts::kWebAddress);
+    (void)platform::openBrowser(texts::kWebAddress.c_str());
 }

@@ -1,10 +1,16 @@
-// The user's four choices as lists: the formula, the unit system and the sex here, the language
-// in localisation/texts.h. Each value of a choice is one row, with everything that belongs to
-// it; the window builds its menus and options from these rows, and the calculation, the tests
-// and the fuzzers read them, so a new row needs no other list edited. Rows are in the order of
-// their enum (checked at compile time), which is also the order of the menus.
+// The user's choices as lists: the formula, the unit system, the sex and the activity level
+// here, the language in localisation/texts.h. Each value of a choice is one row, with everything
+// that belongs to it; the window builds its menus, options and level buttons from these rows,
+// and the calculation, the tests and the fuzzers read them, so a new row needs no other list
+// edited.
+//
+// Complete by construction: each enum ends in Count, the number of its values, and each list
+// holds exactly that many rows, in the order of the enum (also the order of the menus). A row
+// left out does not compile: its texts cannot be empty (texts::Text), and a row without texts
+// fails the list's order check, which names the list.
 #pragma once
 
+#include "calc/boxes.h"
 #include "localisation/texts.h"
 #include "options/themes.h"
 
@@ -13,21 +19,26 @@
 
 namespace ventrimo {
 
-enum class Formula { MifflinStJeor, HarrisBenedict, KatchMcArdle };
-enum class UnitSystem { Metric, Imperial };
-enum class Sex { None, Male, Female };
+enum class Formula { MifflinStJeor, HarrisBenedict, KatchMcArdle, Count };
+enum class UnitSystem { Metric, Imperial, Count };
+enum class Sex { None, Male, Female, Count };
+// Activity levels 1 to 5, from sedentary to professional athlete.
+enum class Level { Sedentary, Light, Moderate, Hard, Athlete, Count };
+
+// A list with one row for each value of a choice.
+template <typename Choice, typename Row> using ListOf = std::array<Row, std::size_t(Choice::Count)>;
 
 // What a formula asks of a box: nothing, a positive number, or any number.
 enum class Need { Nothing, Positive, Number };
 
 struct FormulaChoice {
     Formula value;
-    texts::Text name;          // the menu item, and the menu's title once chosen
-    std::array<Need, 5> boxes; // age, weight, height, fat, level
+    texts::Text name;                  // the menu item, and the menu's title once chosen
+    std::array<Need, kBoxCount> boxes; // age, weight, height, fat, level
     bool needsSex;
 };
 
-inline constexpr auto kFormulas = std::to_array<FormulaChoice>({
+inline constexpr ListOf<Formula, FormulaChoice> kFormulas = {{
     {.value = Formula::MifflinStJeor,
      .name = texts::kMenus.mifflin,
      .boxes = {Need::Positive, Need::Positive, Need::Positive, Need::Nothing, Need::Positive},
@@ -40,7 +51,7 @@ inline constexpr auto kFormulas = std::to_array<FormulaChoice>({
      .name = texts::kMenus.katch,
      .boxes = {Need::Nothing, Need::Positive, Need::Nothing, Need::Positive, Need::Number},
      .needsSex = false},
-});
+}};
 
 struct UnitChoice {
     UnitSystem value;
@@ -50,7 +61,7 @@ struct UnitChoice {
     texts::UnitCaptions texts::Catalogue::*captions; // the row captions, in each language
 };
 
-inline constexpr auto kUnitSystems = std::to_array<UnitChoice>({
+inline constexpr ListOf<UnitSystem, UnitChoice> kUnitSystems = {{
     {.value = UnitSystem::Metric,
      .item = texts::kMenus.cmKg,
      .title = texts::kMenus.cmKgTitle,
@@ -61,7 +72,7 @@ inline constexpr auto kUnitSystems = std::to_array<UnitChoice>({
      .title = texts::kMenus.inchPoundTitle,
      .tips = texts::kImperialTips,
      .captions = &texts::Catalogue::imperial},
-});
+}};
 
 struct SexChoice {
     Sex value;
@@ -69,11 +80,49 @@ struct SexChoice {
     double proteinBonus;        // grams per kilogram added to the level's protein factor
 };
 
-inline constexpr auto kSexes = std::to_array<SexChoice>({
+inline constexpr ListOf<Sex, SexChoice> kSexes = {{
     {.value = Sex::None, .theme = nullptr, .proteinBonus = 0},
     {.value = Sex::Male, .theme = &themes::kMale, .proteinBonus = 0.2},
     {.value = Sex::Female, .theme = &themes::kFemale, .proteinBonus = 0},
-});
+}};
+
+struct LevelChoice {
+    Level value;
+    texts::Text tag;       // the multiplier of the daily need, as the level's button carries it
+    float proteinFactor;   // grams of protein per kilogram of body weight
+    texts::Text layoutTip; // the button's tool tip as the window is created
+    texts::PerLanguage<texts::Text> names; // the level's name in each language: its tool tip
+};
+
+inline constexpr ListOf<Level, LevelChoice> kLevels = {{
+    {.value = Level::Sedentary,
+     .tag = "1,2",
+     .proteinFactor = 1.0f,
+     .layoutTip = "Sedentario",
+     .names = {"Sedentario", "Sedentary"}},
+    {.value = Level::Light,
+     .tag = "1,375",
+     .proteinFactor = 1.2f,
+     .layoutTip = "Poca attività",
+     .names = {"Poca attività fisica", "Little physical activity"}},
+    {.value = Level::Moderate,
+     .tag = "1,55",
+     .proteinFactor = 1.4f,
+     .layoutTip = "Attività moderata",
+     .names = {"Attività fisica moderata", "Moderate physical activity "}},
+    {.value = Level::Hard,
+     .tag = "1,725",
+     .proteinFactor = 1.6f,
+     .layoutTip = "Sportivo",
+     .names = {"Sportivo o attività fisica frequente", "Hard physical activity"}},
+    {.value = Level::Athlete,
+     .tag = "1,9",
+     .proteinFactor = 2.0f,
+     .layoutTip = "Sport agonistico ",
+     .names = {"Sport agonistico o quotidiana manovalanza pesante",
+               "Professional athelete or daily heavy manual labor"}},
+}};
+inline constexpr std::size_t kLevelCount = kLevels.size();
 
 template <typename Row, std::size_t n> constexpr bool inEnumOrder(const std::array<Row, n>& rows) {
     for (std::size_t i = 0; i < n; ++i)
@@ -81,8 +130,11 @@ template <typename Row, std::size_t n> constexpr bool inEnumOrder(const std::arr
             return false;
     return true;
 }
-static_assert(inEnumOrder(kFormulas) && inEnumOrder(kUnitSystems) && inEnumOrder(kSexes),
-              "each list holds every value of its choice once, in the order of its enum");
+static_assert(inEnumOrder(kFormulas), "kFormulas: one row for each Formula, in the enum's order");
+static_assert(inEnumOrder(kUnitSystems),
+              "kUnitSystems: one row for each UnitSystem, in the enum's order");
+static_assert(inEnumOrder(kSexes), "kSexes: one row for each Sex, in the enum's order");
+static_assert(inEnumOrder(kLevels), "kLevels: one row for each Level, in the enum's order");
 
 constexpr const FormulaChoice& choice(Formula value) {
     return kFormulas[std::size_t(value)];
@@ -92,6 +144,19 @@ constexpr const UnitChoice& choice(UnitSystem value) {
 }
 constexpr const SexChoice& choice(Sex value) {
     return kSexes[std::size_t(value)];
+}
+constexpr const LevelChoice& choice(Level value) {
+    return kLevels[std::size_t(value)];
+}
+
+// The level's number as the user types it and its button shows it: 1 for the first.
+constexpr int levelNumber(Level value) {
+    return int(value) + 1;
+}
+
+// A level's name in a language.
+constexpr texts::Text levelName(Level value, texts::Language language) {
+    return choice(value).names[std::size_t(language)];
 }
 
 } // namespace ventrimo

@@ -18,10 +18,10 @@ namespace {
 
 Inputs inputs(Formula formula, Sex sex, UnitSystem units, const QStringList& boxes) {
     Inputs in;
-    for (int i = 0; i < 5; ++i) {
-        in.text[std::size_t(i)] = boxes.value(i).toStdString();
-        in.activityTag[std::size_t(i)] = reference::kLevelTags[i].toStdString();
-    }
+    for (std::size_t i = 0; i < kBoxCount; ++i)
+        in.text[i] = boxes.value(int(i)).toStdString();
+    for (const LevelChoice& level : kLevels) // the multipliers the level buttons carry
+        in.activityTag[std::size_t(level.value)] = level.tag;
     in.formula = formula;
     in.sex = sex;
     in.units = units;
@@ -65,7 +65,7 @@ struct Choices {
 Choices choicesOf(const reference::Case& row) {
     const QString item = reference::kFormulaItems[int(row.formula)];
     const auto formula = std::ranges::find_if(kFormulas, [&](const FormulaChoice& choice) {
-        return item == QString::fromUtf8(choice.name);
+        return item == QString::fromUtf8(choice.name.c_str());
     });
     // The reference lists the sexes in the options' order: none, him, her.
     const Sex sex = std::array{Sex::None, Sex::Male, Sex::Female}.at(std::size_t(row.sex));
@@ -105,9 +105,9 @@ void CalculationTest::everyChoiceHasExpectedResults() {
                            choices.units == units.value;
                 });
                 QVERIFY2(found, qPrintable(QString("no expected results for %1, sex %2, %3")
-                                               .arg(formula.name)
+                                               .arg(formula.name.c_str())
                                                .arg(int(sex.value))
-                                               .arg(units.item)));
+                                               .arg(units.item.c_str())));
             }
 }
 

@@ -193,7 +193,7 @@ void LocalisationTest::everyLanguageHasEveryText() {
         QCOMPARE(languageTexts(f), italian ? reference::kItalian : reference::kEnglishByCommand);
         QStringList captions, expected; // weight and height, unit system by unit system
         for (const ventrimo::UnitChoice& units : ventrimo::kUnitSystems) {
-            WindowFixture::item(f.Units, units.item)->trigger();
+            WindowFixture::item(f.Units, units.item.c_str())->trigger();
             captions << f.Label[1]->text() << f.Label[2]->text();
         }
         for (const reference::UnitCaptions& row : reference::kUnitCaptions) // metric first

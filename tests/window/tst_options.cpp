@@ -134,7 +134,7 @@ void OptionsTest::unitChoice() {
 // reference expects of it.
 void OptionsTest::everyFormulaIsInTheMenuAndComputed() {
     for (const ventrimo::FormulaChoice& formula : ventrimo::kFormulas) {
-        const QString name = QString::fromUtf8(formula.name);
+        const QString name = QString::fromUtf8(formula.name.c_str());
         const auto row = std::ranges::find_if(reference::kCases, [&](const reference::Case& c) {
             return reference::kFormulaItems[int(c.formula)] == name;
         });
