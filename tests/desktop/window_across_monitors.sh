@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The window dragged by openbox from a monitor at scale 1 onto one at 1.5 and back (one Xvfb
 # screen split in two; -noreset keeps the monitors): its device pixels follow the monitor's scale.
+# With "none" as the second argument no window manager runs, so nobody but the program applies
+# its new size hints: a window that only re-pins them keeps its old size.
 set -euo pipefail
 [ -n "${VENTRIMO_X11_INSIDE:-}" ] || VENTRIMO_X11_INSIDE=1 exec \
   "$(dirname "$0")/../../scripts/with-xvfb.sh" "-screen 0 2560x1024x24 -noreset" "$0" "$@"
 xrandr --setmonitor LEFT 1280/338x1024/270+0+0 none --setmonitor RIGHT 1280/338x1024/270+1280+0 none
-openbox --sm-disable 2>/dev/null &
+[ "${2:-openbox}" = none ] || openbox --sm-disable 2>/dev/null &
 QT_QPA_PLATFORM=xcb QT_SCREEN_SCALE_FACTORS="LEFT=1;RIGHT=1.5" "$1" &
 trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 id=$(xdotool search --sync --name '^Ventrimo$' | head -n1)
