@@ -215,6 +215,48 @@ inline const QList<Case> kCases = {
      false,
      {"30", "80", "180", "", "1"},
      {"BMR  1780 Cal", "DCN  2136 Cal", "DPN  96 Grm"}},
+    {"mifflin level 2",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"30", "80", "180", "", "2"},
+     {"BMR  1780 Cal", "DCN  2448 Cal", "DPN  112 Grm"}},
+    {"mifflin level 4",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"30", "80", "180", "", "4"},
+     {"BMR  1780 Cal", "DCN  3070 Cal", "DPN  144 Grm"}},
+    {"mifflin level 5",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"30", "80", "180", "", "5"},
+     {"BMR  1780 Cal", "DCN  3382 Cal", "DPN  176 Grm"}},
+    {"mifflin female",
+     Formula::Mifflin,
+     Sex::Female,
+     false,
+     {"30", "80", "180", "", "3"},
+     {"BMR  1614 Cal", "DCN  2502 Cal", "DPN  112 Grm"}},
+    {"mifflin older",
+     Formula::Mifflin,
+     Sex::Male,
+     false,
+     {"40", "80", "180", "", "3"},
+     {"BMR  1730 Cal", "DCN  2682 Cal", "DPN  128 Grm"}},
+    {"mifflin imperial, the metric digits",
+     Formula::Mifflin,
+     Sex::Male,
+     true,
+     {"30", "80", "180", "", "1"},
+     {"BMR  3075 Cal", "DCN  3690 Cal", "DPN  44 Grm"}},
+    {"harris level 3",
+     Formula::Herris,
+     Sex::Male,
+     false,
+     {"30", "80", "180", "", "3"},
+     {"BMR  1864 Cal", "DCN  2889 Cal", "DPN  128 Grm"}},
     {"tie to even",
      Formula::Mifflin,
      Sex::Male,
@@ -396,5 +438,20 @@ inline const QList<Case> kCases = {
      {"", "274,0", "", "12", "5"},
      {"BMR  2732 Cal", "DCN  5192 Cal", "DPN  249 Grm"}},
 };
+
+// The captions the reference expects of these choices and boxes as typed; none when it has no
+// such row.
+inline QStringList expected(Formula formula, Sex sex, bool imperial, const QStringList& boxes) {
+    for (const Case& row : kCases)
+        if (row.formula == formula && row.sex == sex && row.imperial == imperial &&
+            row.boxes == boxes)
+            return row.captions;
+    return {};
+}
+// The boxes most tests type: age 30, weight 80, height 180, level 3; and their captions.
+inline const QStringList kTyped = {"30", "80", "180", "", "3"};
+inline QStringList expected(Sex sex = Sex::Male, const QStringList& boxes = kTyped) {
+    return expected(Formula::Mifflin, sex, false, boxes);
+}
 
 } // namespace reference

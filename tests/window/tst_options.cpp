@@ -45,16 +45,21 @@ class OptionsTest : public QObject {
 void OptionsTest::formulaChoice_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("bmr");
-    QTest::newRow("Mifflin") << "Mifflin" << reference::kFormulaItems[0] << "BMR  1780 Cal";
-    QTest::newRow("Herris") << "Herris" << reference::kFormulaItems[1] << "BMR  1864 Cal";
-    QTest::newRow("Katch") << "Katch" << reference::kFormulaItems[2] << "BMR  1752 Cal";
+    QTest::addColumn<QStringList>("captions");
+    using reference::Formula, reference::Sex;
+    QTest::newRow("Mifflin") << "Mifflin" << reference::kFormulaItems[0] << reference::expected();
+    QTest::newRow("Herris") << "Herris" << reference::kFormulaItems[1]
+                            << reference::expected(Formula::Herris, Sex::Male, false,
+                                                   reference::kTyped);
+    QTest::newRow("Katch") << "Katch" << reference::kFormulaItems[2]
+                           << reference::expected(Formula::Katch, Sex::Male, false,
+                                                  {"", "80", "", "20", "3"});
 }
 
 void OptionsTest::formulaChoice() {
     QFETCH(QString, item);
     QFETCH(QString, title);
-    QFETCH(QString, bmr);
+    QFETCH(QStringList, captions);
     WindowFixture w;
     Form1& f = *w.form;
     w.clickOption(f.Option1);
@@ -66,7 +71,7 @@ void OptionsTest::formulaChoice() {
         QCOMPARE(other->isChecked(), other == chosen);
     QCOMPARE(f.Formula->title(), title);
     QVERIFY(w.resultsShown());
-    QCOMPARE(f.BMRLabel->text(), bmr);
+    QCOMPARE(w.captions(), captions);
 }
 
 void OptionsTest::choosingTheCurrentFormulaRewritesTheTitle() {
@@ -89,7 +94,8 @@ void OptionsTest::katchHidesWhileTheFatBoxIsEmpty() {
     QVERIFY(w.resultsHidden());
     w.type(3, "20");
     QVERIFY(w.resultsShown());
-    QCOMPARE(f.BMRLabel->text(), "BMR  1752 Cal");
+    QCOMPARE(w.captions(), reference::expected(reference::Formula::Katch, reference::Sex::Male,
+                                               false, {"", "80", "", "20", "3"}));
 }
 
 void OptionsTest::formulaChoiceWithInvalidInputsHidesWithoutComputing() {
@@ -151,16 +157,17 @@ void OptionsTest::unitSwitchReadsTheSameDigitsInOtherUnits() {
     WindowFixture w;
     Form1& f = *w.form;
     w.clickOption(f.Option1);
-    w.typeAll({"30", "70", "175", "", "1"});
-    const QStringList metric = {f.BMRLabel->text(), f.DCNLabel->text(), f.DPNlabel->text()};
-    QCOMPARE(metric[0], "BMR  1649 Cal");
+    const QStringList typed = {"30", "80", "180", "", "1"};
+    w.typeAll(typed);
+    const QStringList metric = w.captions();
+    QCOMPARE(metric, reference::expected(reference::Sex::Male, typed));
     f.InchPound->trigger();
-    QCOMPARE(f.text[1]->text(), "70");
-    QCOMPARE(f.text[2]->text(), "175");
-    QCOMPARE(f.BMRLabel->text(), "BMR  2951 Cal");
-    QCOMPARE(f.DPNlabel->text(), "DPN  38 Grm");
+    QCOMPARE(f.text[1]->text(), typed[1]);
+    QCOMPARE(f.text[2]->text(), typed[2]);
+    QCOMPARE(w.captions(),
+             reference::expected(reference::Formula::Mifflin, reference::Sex::Male, true, typed));
     f.cmkg->trigger();
-    QCOMPARE((QStringList{f.BMRLabel->text(), f.DCNLabel->text(), f.DPNlabel->text()}), metric);
+    QCOMPARE(w.captions(), metric);
     QCOMPARE(f.Units->title(), reference::kMetricChoice[2]);
 }
 
@@ -201,12 +208,11 @@ void OptionsTest::switchingSexRecomputes() {
     WindowFixture w;
     Form1& f = *w.form;
     w.clickOption(f.Option1);
-    w.typeAll({"30", "80", "180", "", "3"});
-    QCOMPARE(f.BMRLabel->text(), "BMR  1780 Cal");
+    w.typeAll(reference::kTyped);
+    QCOMPARE(w.captions(), reference::expected());
     w.clickOption(f.Option2);
     QVERIFY(w.resultsShown());
-    QCOMPARE(f.BMRLabel->text(), "BMR  1614 Cal");
-    QCOMPARE(f.DPNlabel->text(), "DPN  112 Grm");
+    QCOMPARE(w.captions(), reference::expected(reference::Sex::Female));
 }
 
 // A click anywhere on the option, the keyboard, and a screen reader's actions: each selects
@@ -237,9 +243,9 @@ void OptionsTest::everyWayOfChoosingRunsTheHandler() {
     }
     QTRY_VERIFY(f.Option2->isChecked());
     QCOMPARE(backColor(f.centralWidget()), reference::kFemale.window);
-    QCOMPARE(w.captions(), (QStringList{"BMR  1614 Cal", "DCN  2502 Cal", "DPN  112 Grm"}));
+    QCOMPARE(w.captions(), reference::expected(reference::Sex::Female));
     w.type(0, "30"); // the next keystroke keeps her results in her colours
-    QCOMPARE(w.captions()[0], "BMR  1614 Cal");
+    QCOMPARE(w.captions(), reference::expected(reference::Sex::Female));
     QCOMPARE(backColor(f.Shape[0]), reference::kFemale.bands);
 }
 
@@ -253,7 +259,7 @@ void OptionsTest::hiddenPlaceholderCannotBeChosen() {
         actions->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(f.Option1->isChecked());
     QVERIFY(w.resultsShown());
-    QCOMPARE(w.captions()[0], "BMR  1780 Cal");
+    QCOMPARE(w.captions(), reference::expected());
 }
 
 void OptionsTest::themeSurvivesTheLanguageCommand() {
@@ -273,7 +279,7 @@ void OptionsTest::webStartsOncePerChoice() {
     f.WEB->trigger();
     f.WEB->trigger();
     QCOMPARE(w.openedAddresses, QStringList(3, reference::kWebAddress));
-    QCOMPARE(f.BMRLabel->text(), "BMR  1780 Cal");
+    QCOMPARE(w.captions(), reference::expected());
     QVERIFY(w.resultsShown());
 }
 
