@@ -28,16 +28,20 @@
 //   options/       Form1_formula.cpp, Form1_units.cpp, Form1_sex.cpp, Form1_web.cpp: the menu
 //                  and option handlers; Form1_theme.cpp pins the desktop palette and paints a
 //                  theme; themes.h holds every colour; choices.h the lists of formulas
-//                  (kFormulas), unit systems (kUnitSystems) and sexes (kSexes).
+//                  (kFormulas), unit systems (kUnitSystems), sexes (kSexes) and activity
+//                  levels (kLevels), each with one row for each value of its enum.
 //
 // The choices. Each value of a choice is a row of its list, and the window maps its controls to
 // the values in one place (Form1.cpp): the formula and unit items carry their value as their
 // data, in an exclusive group each; the three options are buttons of one group whose ids are the
-// sexes. The language is the caption of Option1, read by language().
+// sexes; the level buttons are made from the levels' rows, Command1[i] for Level(i), each
+// carrying its level's multiplier as its tag. The language is the caption of Option1, read by
+// language().
 //
 // Who writes which texts when. The constructor writes the layout's texts (texts::kLayout,
 // kMenus). Form_Load then overwrites the option captions, the row captions and the tool tips of
-// the results and level buttons with the start language's catalogue, and the unit captions; the
+// the results with the start language's catalogue, those of the level buttons with the levels'
+// names in that language, and the unit captions; the
 // layout's tool tips of those controls never show. ItaEng_Click writes the other catalogue and
 // the unit captions. The formula and unit handlers write their menu's title, the unit handler
 // also the weight and height tool tips. Recalculate writes the results' captions, and with the
