@@ -177,17 +177,16 @@ void CalculationTest::validity() {
 
 void CalculationTest::clampedLevel_data() {
     QTest::addColumn<QString>("level");
-    QTest::addColumn<QString>("clamped"); // empty: left as it is
+    QTest::addColumn<QString>("clamped");                              // empty: left as it is
+    const QString top = QString::number(reference::kLevelTags.size()); // the highest level
     QTest::newRow("zero") << "0"
                           << "1";
-    QTest::newRow("seven") << "7"
-                           << "5";
+    QTest::newRow("nine") << "9" << top;
     QTest::newRow("in range") << "3"
                               << "";
     QTest::newRow("fraction in range") << "4,5"
                                        << "";
-    QTest::newRow("just above") << "5,1"
-                                << "5";
+    QTest::newRow("just above") << top + ",1" << top;
     QTest::newRow("negative") << "-2"
                               << "1";
     QTest::newRow("not a number") << "x"
@@ -208,7 +207,8 @@ void CalculationTest::normalisedTurnsPointsIntoCommas() {
     QCOMPARE(out.text[Age], "3,0");
     QCOMPARE(out.text[Weight], "70,5");
     QCOMPARE(out.text[Height], "1,8,0");
-    QCOMPARE(out.text[ActivityLevel], "5");
+    QCOMPARE(QString::fromStdString(out.text[ActivityLevel]),
+             QString::number(reference::kLevelTags.size()));
 }
 
 void CalculationTest::captions() {
@@ -251,7 +251,7 @@ void CalculationTest::working() {
     QVERIFY(coefficients != reference::kCoefficients.end());
     for (const QString& written : coefficients->written)
         QVERIFY2(working[0].contains(written), qPrintable(working[0] + " lacks " + written));
-    const int level = qBound(1, row.boxes[4].toInt(), 5);
+    const int level = qBound(1, row.boxes[4].toInt(), int(reference::kLevelTags.size()));
     QVERIFY2(working[1].contains(" × " + reference::kLevelTags[level - 1] + " (level " +
                                  QString::number(level) + ": "),
              qPrintable(working[1]));
