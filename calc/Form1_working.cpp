@@ -1,6 +1,6 @@
-// How the results were computed: a box with the working, from the results' context menu, from
-// the context menu of a box or a level button, and so from the keyboard (the menu key, or
-// Shift+F10 on any desktop).
+// How the results were computed: a box with the working, to read or copy, from the results' context
+// menu, from the context menu of a box or a level button, and so from the keyboard (the menu key,
+// or Shift+F10 on any desktop).
 #include "app/Form1.h"
 
 #include "app/Form1_platform.h"
@@ -21,9 +21,11 @@ void Form1::showWorking() {
     const auto lines = ventrimo::Working(currentInputs(), words());
     if (!lines)
         return;
-    platform::showMessage(
-        this, QString::fromUtf8(words().working),
-        QString::fromStdString((*lines)[0] + "\r" + (*lines)[1] + "\r" + (*lines)[2]));
+    QStringList text;
+    for (const std::string& line : *lines)
+        text << QString::fromStdString(line);
+    platform::showCopyable(this, QString::fromUtf8(words().working), text.join(u'\r'),
+                           QString::fromUtf8(words().copy));
 }
 
 // The item that opens the working, while there are results to explain.

@@ -88,6 +88,14 @@ inline constexpr ResultWords kDpn = {.prefix = "DPN ", .suffix = " Grm"};
 // The unit of the protein factor, in the working of the results.
 inline constexpr Text kGramsPerKilogram = "g/kg";
 
+// The units the working writes after the inputs and the quantities it converts, the same in
+// both languages.
+struct UnitSymbols {
+    Text kilograms, centimetres, pounds, inches, percent;
+};
+inline constexpr UnitSymbols kUnitSymbols = {
+    .kilograms = "kg", .centimetres = "cm", .pounds = "lb", .inches = "in", .percent = "%"};
+
 // The captions of the weight and height rows, which name their unit.
 struct UnitCaptions {
     Text weight, height;
@@ -121,6 +129,8 @@ struct Catalogue {
     Text working, level;
     // Full names of the locale's first weekday that start the program in this language.
     std::array<std::string_view, 2> firstWeekdays;
+    // The working's unit after the age, and the name of Katch-McArdle's lean mass.
+    Text years, leanMass;
 };
 
 inline constexpr auto kLanguages = std::to_array<Catalogue>({
@@ -151,6 +161,8 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
         .working = "Come si calcola?",
         .level = "livello",
         .firstWeekdays = {"lunedì", "lunedí"},
+        .years = "anni",
+        .leanMass = "Massa magra",
     },
     {
         .language = Language::English,
@@ -179,6 +191,8 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
         .working = "How is this computed?",
         .level = "level",
         .firstWeekdays = {},
+        .years = "years",
+        .leanMass = "Lean mass",
     },
 });
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -195,6 +196,13 @@ inline const QList<Coefficients> kCoefficients = {
     {Formula::Katch, Sex::None, false, {"370 + 21,6 × "}},
     {Formula::Katch, Sex::None, true, {"370 + 21,6 × ", "2,2046"}},
 };
+
+// The only numbers of a working with more than two decimals: coefficients and multipliers.
+inline const QStringList kLongCoefficients = {"6,755",  "5,003",  "9,563", "4,676",
+                                              "2,2046", "0,3937", "1,375", "1,725"};
+// The units the working writes after age, weight, height and fat.
+inline const QStringList kMetricUnits = {"years", "kg", "cm", "%"};
+inline const QStringList kImperialUnits = {"years", "lb", "in", "%"};
 
 // Each row as the user types it. The rows after "seventy and a half" each tell one precision
 // step apart from its neighbours: a value stored as a single where the formula says so, a
@@ -395,6 +403,30 @@ inline const QList<Case> kCases = {
      true,
      {"", "274,0", "", "12", "5"},
      {"BMR  2732 Cal", "DCN  5192 Cal", "DPN  249 Grm"}},
+};
+
+// Whole workings of some rows, as a person writes them.
+inline const QHash<QString, QStringList> kWorkings = {
+    {"mifflin level 3",
+     {"BMR = 10 × 80 kg + 6,25 × 180 cm − 5 × 30 years + 5 = 1780 Cal (Mifflin-St Jeor)",
+      "DCN = 1780 × 1,55 (level 3: moderate physical activity) = 2759 Cal",
+      "DPN = 80 kg × 1,6 g/kg = 128 Grm"}},
+    {"katch male",
+     {"Lean mass = 80 kg − 20 % × 80 kg = 64 kg",
+      "BMR = 370 + 21,6 × 64 kg = 1752,4 → 1752 Cal (Katch-McArdle)",
+      "DCN = 1752,4 × 1,55 (level 3: moderate physical activity) = 2716,22 → 2716 Cal",
+      "DPN = 80 kg × 1,6 g/kg = 128 Grm"}},
+    {"katch imperial",
+     {"176 lb ÷ 2,2046 ≈ 79,83 kg", "Lean mass = 79,83 kg − 20 % × 79,83 kg ≈ 63,87 kg",
+      "BMR = 370 + 21,6 × 63,87 kg ≈ 1749,52 → 1750 Cal (Katch-McArdle)",
+      "DCN = 1749,52 × 1,725 (level 4: hard physical activity) ≈ 3017,91 → 3018 Cal",
+      "DPN = 79,83 kg × 1,6 g/kg ≈ 127,73 → 128 Grm"}},
+    {"harris rounds before the factor",
+     {"13,75 × 62 kg + 66,5 + 5,003 × 170 cm = 1769,51",
+      "BMR = 1769,51 − 6,755 × 25 years ≈ 1600,64 → 1601 Cal (Herris-Benedict)",
+      "DCN = 1601 × 1,9 (level 5: professional athelete or daily heavy manual labor) = 3041,9 → "
+      "3042 Cal",
+      "DPN = 62 kg × 2,2 g/kg = 136,4 → 136 Grm"}},
 };
 
 } // namespace reference

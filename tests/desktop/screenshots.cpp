@@ -1,5 +1,5 @@
 // Saves pictures of the window for reviewers: at start, then with results in each sex's colours,
-// and the box that shows how the results were computed.
+// and the box that shows how the results were computed, in English and in Italian.
 //
 // Usage: ventrimo_screenshots [FOLDER [PREFIX]]
 // FOLDER defaults to "screenshots"; each file is PREFIX + scene + ".png". scripts/screenshots.sh
@@ -19,12 +19,19 @@
 
 namespace {
 
-// The box that shows how the male scene's results were computed, the real modal box.
-bool saveWorking(const QString& file) {
+// The box that shows how the results were computed, the real modal box: Katch-McArdle in pounds,
+// whose working has a line for each step, in English or in Italian.
+bool saveWorking(const QString& file, bool italian) {
     Form1 form;
     scenes::play(form, scenes::Scene::Male);
+    form.Katch->trigger();
+    form.InchPound->trigger();
+    form.text[1]->setText("176");
+    form.text[3]->setText("20");
+    if (italian)
+        form.ItaEng->trigger();
     (void)scenes::shoot(form);
-    platform::showMessage.replace({});
+    platform::showCopyable.replace({});
     bool saved = false;
     QTimer::singleShot(300, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
@@ -64,5 +71,6 @@ int main(int argc, char* argv[]) {
         }
         std::printf("%s (%dx%d)\n", qPrintable(file), picture.width(), picture.height());
     }
-    return saveWorking(folder.filePath(prefix + "working.png")) ? 0 : 1;
+    const bool saved = saveWorking(folder.filePath(prefix + "working.png"), false);
+    return saved && saveWorking(folder.filePath(prefix + "working-italian.png"), true) ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 #include "window_fixture.h"
 
 #include <QClipboard>
+#include <QMessageBox>
 #include <QRegularExpression>
 
 class LiveResultsTest : public QObject {
@@ -32,6 +33,7 @@ class LiveResultsTest : public QObject {
     void caretStaysWhereItWasWhenABoxIsRewritten();
     void resultsAreSelectedAndCopied();
     void workingOpensByMouseAndKeyboard();
+    void workingFitsAndIsCopiedWhole();
 };
 
 Q_DECLARE_METATYPE(reference::Case)
@@ -389,9 +391,10 @@ void LiveResultsTest::workingOpensByMouseAndKeyboard() {
         for (const reference::Box& box : w.boxes.mid(w.boxes.size() - 3))
             QCOMPARE(box.title, item);
     }
-    QCOMPARE(w.boxes.first().message, "BMR = 10 × 80 + 6,25 × 180 − 5 × 30 + 5 = 1780 Cal "
-                                      "(Mifflin-St Jeor)\rDCN = 1780 × 1,2 (level 1: sedentary) "
-                                      "= 2136 Cal\rDPN = 80 × 1,2 g/kg ≈ 96 Grm");
+    QCOMPARE(w.boxes.first().message, "BMR = 10 × 80 kg + 6,25 × 180 cm − 5 × 30 years + 5 = "
+                                      "1780 Cal (Mifflin-St Jeor)\rDCN = 1780 × 1,2 (level 1: "
+                                      "sedentary) = 2136 Cal\rDPN = 80 kg × 1,2 g/kg = 96 Grm");
+    QCOMPARE(w.copyCaptions, (QStringList{"Copy", "Copy", "Copy", "Copia", "Copia", "Copia"}));
     QVERIFY(w.boxes.last().message.contains("(livello 1: sedentario)"));
 
     w.type(0, ""); // no results, no working
@@ -399,6 +402,53 @@ void LiveResultsTest::workingOpensByMouseAndKeyboard() {
     shiftF10();
     QCOMPARE(offered.size(), 7);
     QVERIFY(offered.last() != item);
+}
+
+// With the longest inputs, every formula and unit system in both languages: no line of the
+// working wider than the box on a 1024 × 768 screen. The real box copies the whole working by
+// Ctrl+C and by its Copy button, which leaves it open.
+void LiveResultsTest::workingFitsAndIsCopiedWhole() {
+    WindowFixture w;
+    w.clickOption(w.form->Option1);
+    w.typeAll({"99", "99999", "99999", "99", "5"});
+    const QFontMetrics metrics(QApplication::font("QMessageBoxLabel"));
+    for (bool italian : {false, true})
+        for (QAction* formula : {w.form->Mifflin, w.form->Herris, w.form->Katch})
+            for (QAction* units : {w.form->cmkg, w.form->InchPound}) {
+                if (italian && formula == w.form->Mifflin && units == w.form->cmkg)
+                    w.form->ItaEng->trigger();
+                formula->trigger();
+                units->trigger();
+                w.form->showWorking();
+                for (const QString& line : w.boxes.last().message.split('\r'))
+                    QVERIFY2(metrics.horizontalAdvance(line) <= 1024 - 60, qPrintable(line));
+            }
+    QCOMPARE(w.boxes.size(), 12);
+    const QString working = w.boxes.last().message.replace('\r', '\n');
+    platform::showCopyable.replace({}); // the real box
+    QStringList copied;
+    bool openAfterCopy = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QVERIFY(box->findChild<QLabel*>("qt_msgbox_label")->textInteractionFlags() &
+                Qt::TextSelectableByKeyboard);
+        QApplication::setActiveWindow(box);
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        copied << QGuiApplication::clipboard()->text();
+        QGuiApplication::clipboard()->clear();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == "Copia")
+                button->click();
+        copied << QGuiApplication::clipboard()->text();
+        openAfterCopy = box->isVisible();
+        box->button(QMessageBox::Ok)->click();
+    });
+    w.form->showWorking();
+    QCOMPARE(copied, QStringList({working, working}));
+    QVERIFY(openAfterCopy);
 }
 
 WINDOW_TEST_MAIN(LiveResultsTest)
