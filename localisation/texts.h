@@ -131,6 +131,10 @@ struct Catalogue {
     std::array<std::string_view, 2> firstWeekdays;
     // The working's unit after the age, and the name of Katch-McArdle's lean mass.
     Text years, leanMass;
+    // The targets for a goal: the context menu's item, which is also its box's title; a line's
+    // pace, where %1 is the amount and %2 its unit; the marks of a low target, where %1 is the
+    // floor; the closing line, where %1 is the energy of a kilogram or pound and %2 its name.
+    Text targets, lose, maintain, gain, belowBmr, belowFloor, targetsNote, kilogram, pound;
 };
 
 inline constexpr auto kLanguages = std::to_array<Catalogue>({
@@ -163,6 +167,16 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
         .firstWeekdays = {"lunedì", "lunedí"},
         .years = "anni",
         .leanMass = "Massa magra",
+        .targets = "Obiettivi",
+        .lose = "Perdere %1 %2 a settimana",
+        .maintain = "Mantenere il peso",
+        .gain = "Aumentare di %1 %2 a settimana",
+        .belowBmr = "sotto il tuo BMR",
+        .belowFloor = "sotto %1 Cal: solo sotto controllo medico",
+        .targetsNote = "%1 Cal per %2 valgono per le prime settimane: man mano che il peso "
+                       "scende, il calo rallenta.",
+        .kilogram = "chilogrammo",
+        .pound = "libbra",
     },
     {
         .language = Language::English,
@@ -193,6 +207,16 @@ inline constexpr auto kLanguages = std::to_array<Catalogue>({
         .firstWeekdays = {},
         .years = "years",
         .leanMass = "Lean mass",
+        .targets = "Targets",
+        .lose = "Lose %1 %2 a week",
+        .maintain = "Maintain",
+        .gain = "Gain %1 %2 a week",
+        .belowBmr = "below your BMR",
+        .belowFloor = "below %1 Cal: only under medical supervision",
+        .targetsNote = "%1 Cal a %2 holds for the first weeks only: as weight falls, the loss "
+                       "slows.",
+        .kilogram = "kilogram",
+        .pound = "pound",
     },
 });
 

@@ -101,6 +101,8 @@ inline const QStringList kImperialChoice = {"Pounds", "Inch.", "Inch.;Pound"};
 // The results' working: the context menu's item and the box's title.
 inline const QString kWorkingEnglish = "How is this computed?";
 inline const QString kWorkingItalian = "Come si calcola?";
+// The targets for a goal, in English and Italian: the context menu's last item, the box's title.
+inline const QStringList kTargets = {"Targets", "Obiettivi"};
 
 // ---- Colours ------------------------------------------------------------------------------
 
@@ -428,5 +430,31 @@ inline const QHash<QString, QStringList> kWorkings = {
       "3042 Cal",
       "DPN = 62 kg × 2,2 g/kg = 136,4 → 136 Grm"}},
 };
+
+// A line of the targets from the results on screen (daily need, basal rate), the line's index.
+// clang-format off
+struct Target { float dcn, bmr; Sex sex; bool imperial, italian; int line; QString written; };
+inline const QList<Target> kTargetLines = {
+    {3042, 1601, Sex::Male, false, false, 0, "Lose 1 kg a week: 3042 − 1100 = 1942 Cal"},
+    {3042, 1601, Sex::Male, false, false, 1, "Lose 0,5 kg a week: 3042 − 550 = 2492 Cal"},
+    {3042, 1601, Sex::Male, false, false, 2, "Lose 0,25 kg a week: 3042 − 275 = 2767 Cal"},
+    {3042, 1601, Sex::Male, false, false, 3, "Maintain: 3042 Cal"},
+    {3042, 1601, Sex::Male, false, false, 4, "Gain 0,25 kg a week: 3042 + 275 = 3317 Cal"},
+    {3042, 1601, Sex::Male, false, false, 5, "Gain 0,5 kg a week: 3042 + 550 = 3592 Cal"},
+    {3042, 1601, Sex::Male, false, false, 6, "7700 Cal a kilogram holds for the first weeks only: as weight falls, the loss slows."},
+    {3042, 1601, Sex::Male, true, false, 0, "Lose 2 lb a week: 3042 − 1000 = 2042 Cal"},
+    {3042, 1601, Sex::Male, true, false, 1, "Lose 1 lb a week: 3042 − 500 = 2542 Cal"},
+    {3042, 1601, Sex::Male, true, false, 2, "Lose ½ lb a week: 3042 − 250 = 2792 Cal"},
+    {3042, 1601, Sex::Male, true, false, 4, "Gain ½ lb a week: 3042 + 250 = 3292 Cal"},
+    {3042, 1601, Sex::Male, true, false, 5, "Gain 1 lb a week: 3042 + 500 = 3542 Cal"},
+    {2136, 1780, Sex::Male, false, false, 0, "Lose 1 kg a week: 2136 − 1100 = 1036 Cal — below your BMR, below 1500 Cal: only under medical supervision"},
+    {2136, 1780, Sex::Male, false, false, 1, "Lose 0,5 kg a week: 2136 − 550 = 1586 Cal — below your BMR"},
+    {2236, 1136, Sex::Female, false, false, 0, "Lose 1 kg a week: 2236 − 1100 = 1136 Cal — below 1200 Cal: only under medical supervision"},
+    {2500, 1300, Sex::Male, false, false, 0, "Lose 1 kg a week: 2500 − 1100 = 1400 Cal — below 1500 Cal: only under medical supervision"},
+    {2500, 1300, Sex::Female, false, false, 0, "Lose 1 kg a week: 2500 − 1100 = 1400 Cal"},
+    {2250, 1000, Sex::None, false, false, 0, "Lose 1 kg a week: 2250 − 1100 = 1150 Cal — below 1200 Cal: only under medical supervision"},
+    {2136, 1780, Sex::Male, true, true, 0, "Perdere 2 lb a settimana: 2136 − 1000 = 1136 Cal — sotto il tuo BMR, sotto 1500 Cal: solo sotto controllo medico"},
+};
+// clang-format on
 
 } // namespace reference

@@ -1,5 +1,6 @@
 // The formulas, the validity of the inputs and the tidying of the boxes, as pure functions.
 #include "calc/metabolic.h"
+#include "calc/targets.h"
 #include "calc/working.h"
 #include "reference.h"
 
@@ -13,6 +14,7 @@ Q_DECLARE_METATYPE(ventrimo::Formula)
 Q_DECLARE_METATYPE(ventrimo::Sex)
 Q_DECLARE_METATYPE(ventrimo::UnitSystem)
 Q_DECLARE_METATYPE(reference::Case)
+Q_DECLARE_METATYPE(reference::Target)
 
 namespace {
 
@@ -45,6 +47,8 @@ class CalculationTest : public QObject {
     void captions();
     void working_data() { results_data(); }
     void working();
+    void targets_data();
+    void targets();
 };
 
 void CalculationTest::results_data() {
@@ -268,6 +272,23 @@ void CalculationTest::working() {
         QVERIFY2(reference::kLongCoefficients.contains(match.next().captured()), qPrintable(all));
     if (reference::kWorkings.contains(row.name))
         QCOMPARE(working, reference::kWorkings[row.name]);
+}
+
+// A line of the targets: each pace of each unit system, and the marks of a low target.
+void CalculationTest::targets_data() {
+    QTest::addColumn<reference::Target>("row");
+    for (const reference::Target& row : reference::kTargetLines)
+        QTest::addRow("%s", qPrintable(row.written)) << row;
+}
+
+void CalculationTest::targets() {
+    QFETCH(reference::Target, row);
+    const std::vector<std::string> lines = Targets(
+        row.dcn, row.bmr, std::array{Sex::None, Sex::Male, Sex::Female}.at(std::size_t(row.sex)),
+        row.imperial ? UnitSystem::Imperial : UnitSystem::Metric,
+        texts::catalogue(row.italian ? texts::Language::Italian : texts::Language::English));
+    QCOMPARE(lines.size(), std::size_t(7));
+    QCOMPARE(QString::fromStdString(lines[std::size_t(row.line)]), row.written);
 }
 
 QTEST_APPLESS_MAIN(CalculationTest)
