@@ -19,9 +19,9 @@
 //                  --version by command_line.* before it opens a display.
 //   calc/          Form1_refresh.cpp: InputsValid, Recalculate, RefreshResults, text_Change,
 //                  Command1_Click, reading the controls (currentInputs), over numbers.* and
-//                  metabolic.*; Form1_working.cpp the box that shows how the results were
-//                  computed (working.*). arithmetic.h holds the formulas once, for the results
-//                  and for their working.
+//                  metabolic.*; Form1_working.cpp the boxes that show how the results were
+//                  computed (working.*) and the targets for a goal (targets.*). arithmetic.h holds
+//                  the formulas once, for the results and for their working.
 //   localisation/  Form1_language.cpp: language(), ItaEng_Click, UpdateUnitLabels, writing a
 //                  language's texts; Form1_disclaimer.cpp: Disclaimer_Click; texts.* holds every
 //                  text of the window, one catalogue per language (kLanguages).
@@ -127,8 +127,10 @@ class Form1 : public QMainWindow {
     // The texts of the window's language, English's when Option1 names none.
     const texts::Catalogue& words() const;
 
-    // The box that writes out how the results were computed (calc/Form1_working.cpp).
+    // The box that writes out how the results were computed, and the box of the calories a day
+    // for each pace of losing or gaining weight (calc/Form1_working.cpp).
     void showWorking();
+    void showTargets();
 
     // Voice (app/Form1_voice.cpp): the hint, and the results in the focused control's
     // accessible description.

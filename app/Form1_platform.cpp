@@ -1,5 +1,9 @@
 #include "Form1_platform.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -74,6 +78,35 @@ void modalMessageBox(QWidget* parent, const QString& title, const QString& messa
     box.exec();
 }
 
+void copyableMessageBox(QWidget* parent, const QString& title, const QString& message,
+                        const QString& copyCaption) {
+    const QString text = QString(message).replace(u'\r', u'\n');
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPushButton* ok = qobject_cast<QPushButton*>(box.button(QMessageBox::Ok));
+    ok->setIcon({});
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    QPushButton* copy = box.addButton(copyCaption, QMessageBox::ActionRole);
+    copy->setIcon({});
+    // The box closes on any of its buttons but this one.
+    QObject::disconnect(copy, nullptr, box.findChild<QDialogButtonBox*>(), nullptr);
+    QObject::connect(copy, &QPushButton::clicked, &box,
+                     [text] { QGuiApplication::clipboard()->setText(text); });
+    auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+    auto* copySelection = new QAction(&box);
+    copySelection->setShortcut(QKeySequence::Copy);
+    box.addAction(copySelection);
+    QObject::connect(copySelection, &QAction::triggered, &box, [label, text] {
+        QString selected = label ? label->selectedText() : QString();
+        QGuiApplication::clipboard()->setText(
+            selected.isEmpty() ? text : selected.replace(QChar::ParagraphSeparator, u'\n'));
+    });
+    keepLinesWhole(box);
+    box.exec();
+}
+
 bool systemBrowser(const QString& address) {
 #ifdef Q_OS_WIN
     // The shell hands the address to the default browser; it starts minimised and activated.
@@ -96,6 +129,8 @@ namespace platform {
 
 Seam<QString()> firstWeekdayName(systemFirstWeekdayName);
 Seam<void(QWidget*, const QString&, const QString&)> showMessage(modalMessageBox);
+Seam<void(QWidget*, const QString&, const QString&, const QString&)>
+    showCopyable(copyableMessageBox);
 Seam<bool(const QString&)> openBrowser(systemBrowser);
 
 } // namespace platform

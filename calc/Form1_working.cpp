@@ -1,10 +1,11 @@
-// How the results were computed: a box with the working, from the results' context menu, from
-// the context menu of a box or a level button, and so from the keyboard (the menu key, or
-// Shift+F10 on any desktop).
+// How the results were computed, and the targets for a goal: boxes to read or to copy, from the
+// results' context menu, from the context menu of a box or a level button, and so from the
+// keyboard (the menu key, or Shift+F10 on any desktop).
 #include "app/Form1.h"
 
 #include "app/Form1_platform.h"
 #include "calc/metabolic.h"
+#include "calc/targets.h"
 #include "calc/working.h"
 #include "localisation/texts.h"
 
@@ -21,18 +22,32 @@ void Form1::showWorking() {
     const auto lines = ventrimo::Working(currentInputs(), words());
     if (!lines)
         return;
-    platform::showMessage(
-        this, QString::fromUtf8(words().working.c_str()),
-        QString::fromStdString((*lines)[0] + "\r" + (*lines)[1] + "\r" + (*lines)[2]));
+    QStringList text;
+    for (const std::string& line : *lines)
+        text << QString::fromStdString(line);
+    platform::showCopyable(this, QString::fromUtf8(words().working.c_str()), text.join(u'\r'),
+                           QString::fromUtf8(words().copy.c_str()));
 }
 
-// The item that opens the working, while there are results to explain.
+// The calories a day to lose, keep or gain weight, from the results on screen.
+void Form1::showTargets() {
+    if (!resultsShown())
+        return;
+    QStringList text;
+    for (const std::string& line : ventrimo::Targets(DCN, BMR, sex(), unitSystem(), words()))
+        text << QString::fromStdString(line);
+    platform::showCopyable(this, QString::fromUtf8(words().targets.c_str()), text.join(u'\r'),
+                           QString::fromUtf8(words().copy.c_str()));
+}
+
+// The items that open the working and the targets, while there are results to explain.
 void Form1::offerWorking(QMenu* menu) {
     if (!resultsShown())
         return;
     if (!menu->isEmpty())
         menu->addSeparator();
     menu->addAction(QString::fromUtf8(words().working.c_str()), this, &Form1::showWorking);
+    menu->addAction(QString::fromUtf8(words().targets.c_str()), this, &Form1::showTargets);
 }
 
 // A box keeps its editing commands and gains the working; a level button has the working alone.

@@ -4,7 +4,8 @@
 //
 // A kind of number N offers: number<N>(value, precision, note) for an input, a coefficient or
 // an intermediate result, the four operations in double precision, single() for a store into
-// single precision, whole() for rounding to a whole number (ties to even) and valueOf().
+// single precision, whole() for rounding to a whole number (ties to even), step() for an
+// intermediate quantity the working writes on a line of its own, and valueOf().
 // Internal to calc/: metabolic.cpp and working.cpp include it.
 #pragma once
 
@@ -44,6 +45,19 @@ inline double whole(double value) {
 inline double valueOf(double value) {
     return value;
 }
+inline double step(double value, std::string_view = {}, std::string_view = {}) {
+    return value;
+}
+
+// What the working writes beside a number: the unit after each input, the level and its name
+// after the activity multiplier, the unit after the protein factor, the name of the lean mass.
+// The results ignore them.
+struct Notes {
+    std::string age, weight, height, fat;
+    std::string kilograms, centimetres; // after a weight or height converted from the typed unit
+    std::string leanMass;
+    std::string multiplier, proteinFactor;
+};
 
 inline std::optional<float> singleFrom(std::string_view text) {
     const std::optional<double> value = LocaleNumber(text);
@@ -59,22 +73,23 @@ template <typename N> struct Person {
     bool male;
 };
 
-template <typename N> std::optional<Person<N>> personFrom(const Inputs& in) {
+template <typename N> std::optional<Person<N>> personFrom(const Inputs& in, const Notes& notes) {
     const std::optional<float> a = singleFrom(in.text[Age]);
     const std::optional<float> w = singleFrom(in.text[Weight]);
     const std::optional<float> h = singleFrom(in.text[Height]);
     if (!a || !w || !h || in.sex == Sex::None)
         return std::nullopt;
-    return Person<N>{number<N>(*a, Precision::Single), number<N>(*w, Precision::Single),
-                     number<N>(*h, Precision::Single), in.sex == Sex::Male};
+    return Person<N>{number<N>(*a, Precision::Single, notes.age),
+                     number<N>(*w, Precision::Single, notes.weight),
+                     number<N>(*h, Precision::Single, notes.height), in.sex == Sex::Male};
 }
 
 struct HarrisRow {
     double c0, c1, c2, c3;
 };
 
-template <typename N> std::optional<N> harrisBenedict(const Inputs& in) {
-    const std::optional<Person<N>> p = personFrom<N>(in);
+template <typename N> std::optional<N> harrisBenedict(const Inputs& in, const Notes& notes) {
+    const std::optional<Person<N>> p = personFrom<N>(in, notes);
     if (!p)
         return std::nullopt;
     static constexpr HarrisRow maleMetric{.c0 = 66.5, .c1 = 13.75, .c2 = 5.003, .c3 = 6.755};
@@ -84,13 +99,13 @@ template <typename N> std::optional<N> harrisBenedict(const Inputs& in) {
     const HarrisRow& row = in.units == UnitSystem::Metric
                                ? (p->male ? maleMetric : femaleMetric)
                                : (p->male ? maleImperial : femaleImperial);
-    const N sum = single(constant<N>(row.c1) * p->weight + constant<N>(row.c0) +
-                         constant<N>(row.c2) * p->height);
+    const N sum = step(single(constant<N>(row.c1) * p->weight + constant<N>(row.c0) +
+                              constant<N>(row.c2) * p->height));
     return whole(single(sum - constant<N>(row.c3) * p->age));
 }
 
-template <typename N> std::optional<N> mifflinStJeor(const Inputs& in) {
-    const std::optional<Person<N>> p = personFrom<N>(in);
+template <typename N> std::optional<N> mifflinStJeor(const Inputs& in, const Notes& notes) {
+    const std::optional<Person<N>> p = personFrom<N>(in, notes);
     if (!p)
         return std::nullopt;
     const N& w = p->weight;
@@ -104,32 +119,36 @@ template <typename N> std::optional<N> mifflinStJeor(const Inputs& in) {
         return single(p->male ? tenW + constant<N>(6.25) * h - fiveA + constant<N>(5)
                               : tenW + constant<N>(6.25) * h - fiveA - constant<N>(161));
     if (p->male)
-        return single(constant<N>(10) * (w / pounds) + constant<N>(6.25) * (h / inches) - fiveA +
+        return single(constant<N>(10) * step(w / pounds, {}, notes.kilograms) +
+                      constant<N>(6.25) * step(h / inches, {}, notes.centimetres) - fiveA +
                       constant<N>(5));
-    return single(tenW / pounds + (constant<N>(6.25) * h) / inches - fiveA - constant<N>(161));
+    return single(step(tenW / pounds) + step((constant<N>(6.25) * h) / inches) - fiveA -
+                  constant<N>(161));
 }
 
-template <typename N> std::optional<N> katchMcArdle(const Inputs& in) {
+template <typename N> std::optional<N> katchMcArdle(const Inputs& in, const Notes& notes) {
     const std::optional<float> w = singleFrom(in.text[Weight]);
     const std::optional<float> f = singleFrom(in.text[BodyFat]);
     if (!w || !f)
         return std::nullopt;
-    const N weight = number<N>(*w, Precision::Single);
-    const N kilograms =
-        in.units == UnitSystem::Imperial ? weight / constant<N>(kPoundsPerKilogram) : weight;
-    const N fatMass = single(number<N>(*f, Precision::Single) * kilograms / constant<N>(100));
-    const N leanMass = single(kilograms - fatMass);
+    const N weight = number<N>(*w, Precision::Single, notes.weight);
+    const N kilograms = in.units == UnitSystem::Imperial
+                            ? step(weight / constant<N>(kPoundsPerKilogram), {}, notes.kilograms)
+                            : weight;
+    const N fatMass =
+        single(number<N>(*f, Precision::Single, notes.fat) * kilograms / constant<N>(100));
+    const N leanMass = step(single(kilograms - fatMass), notes.leanMass, notes.kilograms);
     return single(constant<N>(370) + constant<N>(21.6) * leanMass);
 }
 
-template <typename N> std::optional<N> basalRate(const Inputs& in) {
+template <typename N> std::optional<N> basalRate(const Inputs& in, const Notes& notes) {
     switch (in.formula) {
     case Formula::HarrisBenedict:
-        return harrisBenedict<N>(in);
+        return harrisBenedict<N>(in, notes);
     case Formula::MifflinStJeor:
-        return mifflinStJeor<N>(in);
+        return mifflinStJeor<N>(in, notes);
     case Formula::KatchMcArdle:
-        return katchMcArdle<N>(in);
+        return katchMcArdle<N>(in, notes);
     case Formula::Count:
         break;
     }
@@ -146,12 +165,6 @@ inline float proteinFactor(double level, Sex sex) {
             row = &each;
     return toSingle(row->proteinFactor + choice(sex).proteinBonus);
 }
-
-// What the working writes beside a number: the level and its name after the activity
-// multiplier, the unit after the protein factor. The results ignore them.
-struct Notes {
-    std::string multiplier, proteinFactor;
-};
 
 // The three results before the window rounds them to whole numbers (Harris-Benedict's basal
 // rate is whole already: its formula rounds it before the daily need is formed from it).
@@ -172,7 +185,7 @@ template <typename N> std::optional<Steps<N>> compute(const Inputs& in, const No
     const std::optional<std::size_t> button = levelButton(in);
     if (!button)
         return std::nullopt;
-    const std::optional<N> bmr = basalRate<N>(in);
+    const std::optional<N> bmr = basalRate<N>(in, notes);
     const std::optional<double> multiplier = LocaleNumber(in.activityTag[*button]);
     const std::optional<double> weight = LocaleNumber(in.text[Weight]);
     if (!bmr || !multiplier || !weight)
@@ -180,9 +193,10 @@ template <typename N> std::optional<Steps<N>> compute(const Inputs& in, const No
 
     const N rate = number<N>(valueOf(*bmr), Precision::Single);
     const N dcn = single(rate * number<N>(*multiplier, Precision::Double, notes.multiplier));
-    const N typed = number<N>(*weight, Precision::Double);
-    const N kilograms =
-        in.units == UnitSystem::Metric ? typed : typed / constant<N>(kPoundsPerKilogram);
+    const N typed = number<N>(*weight, Precision::Double, notes.weight);
+    const N kilograms = in.units == UnitSystem::Metric
+                            ? typed
+                            : step(typed / constant<N>(kPoundsPerKilogram), {}, notes.kilograms);
     const float factor = proteinFactor(LeadingNumber(in.text[ActivityLevel]), in.sex);
     const N dpn = single(kilograms * number<N>(factor, Precision::Single, notes.proteinFactor));
     return Steps<N>{*bmr, dcn, dpn};

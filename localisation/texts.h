@@ -101,6 +101,14 @@ inline constexpr ResultWords kDpn = {.prefix = "DPN ", .suffix = " Grm"};
 // The unit of the protein factor, in the working of the results.
 inline constexpr Text kGramsPerKilogram = "g/kg";
 
+// The units the working writes after the inputs and the quantities it converts, the same in
+// both languages.
+struct UnitSymbols {
+    Text kilograms, centimetres, pounds, inches, percent;
+};
+inline constexpr UnitSymbols kUnitSymbols = {
+    .kilograms = "kg", .centimetres = "cm", .pounds = "lb", .inches = "in", .percent = "%"};
+
 // The captions of the weight and height rows, which name their unit.
 struct UnitCaptions {
     Text weight, height;
@@ -138,6 +146,12 @@ struct Catalogue {
     Text working, level;
     // Full names of the locale's first weekday that start the program in this language.
     std::array<std::string_view, 2> firstWeekdays;
+    // The working's unit after the age, and the name of Katch-McArdle's lean mass.
+    Text years, leanMass;
+    // The targets for a goal: the context menu's item, which is also its box's title; a line's
+    // pace, where %1 is the amount and %2 its unit; the marks of a low target, where %1 is the
+    // floor; the closing line, where %1 is the energy of a kilogram or pound and %2 its name.
+    Text targets, lose, maintain, gain, belowBmr, belowFloor, targetsNote, kilogram, pound;
 };
 
 // Every language's catalogue, one row a language in the order of the enum: a row short does
@@ -167,6 +181,18 @@ inline constexpr std::array<Catalogue, kLanguageCount> kLanguages = {{
         .working = "Come si calcola?",
         .level = "livello",
         .firstWeekdays = {"lunedì", "lunedí"},
+        .years = "anni",
+        .leanMass = "Massa magra",
+        .targets = "Obiettivi",
+        .lose = "Perdere %1 %2 a settimana",
+        .maintain = "Mantenere il peso",
+        .gain = "Aumentare di %1 %2 a settimana",
+        .belowBmr = "sotto il tuo BMR",
+        .belowFloor = "sotto %1 Cal: solo sotto controllo medico",
+        .targetsNote = "%1 Cal per %2 valgono per le prime settimane: man mano che il peso "
+                       "scende, il calo rallenta.",
+        .kilogram = "chilogrammo",
+        .pound = "libbra",
     },
     {
         .language = Language::English,
@@ -192,6 +218,18 @@ inline constexpr std::array<Catalogue, kLanguageCount> kLanguages = {{
         .working = "How is this computed?",
         .level = "level",
         .firstWeekdays = {},
+        .years = "years",
+        .leanMass = "Lean mass",
+        .targets = "Targets",
+        .lose = "Lose %1 %2 a week",
+        .maintain = "Maintain",
+        .gain = "Gain %1 %2 a week",
+        .belowBmr = "below your BMR",
+        .belowFloor = "below %1 Cal: only under medical supervision",
+        .targetsNote = "%1 Cal a %2 holds for the first weeks only: as weight falls, the loss "
+                       "slows.",
+        .kilogram = "kilogram",
+        .pound = "pound",
     },
 }};
 static_assert(

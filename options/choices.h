@@ -78,12 +78,13 @@ struct SexChoice {
     Sex value;
     const themes::Theme* theme; // the colours its choice paints; none for no choice
     double proteinBonus;        // grams per kilogram added to the level's protein factor
+    double calorieFloor;        // the calories a day below which a diet needs a doctor
 };
 
 inline constexpr ListOf<Sex, SexChoice> kSexes = {{
-    {.value = Sex::None, .theme = nullptr, .proteinBonus = 0},
-    {.value = Sex::Male, .theme = &themes::kMale, .proteinBonus = 0.2},
-    {.value = Sex::Female, .theme = &themes::kFemale, .proteinBonus = 0},
+    {.value = Sex::None, .theme = nullptr, .proteinBonus = 0, .calorieFloor = 1200},
+    {.value = Sex::Male, .theme = &themes::kMale, .proteinBonus = 0.2, .calorieFloor = 1500},
+    {.value = Sex::Female, .theme = &themes::kFemale, .proteinBonus = 0, .calorieFloor = 1200},
 }};
 
 struct LevelChoice {
@@ -158,5 +159,33 @@ constexpr int levelNumber(Level value) {
 constexpr texts::Text levelName(Level value, texts::Language language) {
     return choice(value).names[std::size_t(language)];
 }
+
+// The paces of the targets box, in the order of its lines: a weight a week to lose (a negative
+// change), none to maintain, or to gain, in the unit system's weight unit; "½" as the box
+// writes it.
+struct Pace {
+    UnitSystem units;
+    double perWeek;
+    std::string_view written; // the amount, none for maintaining
+};
+
+inline constexpr auto kPaces = std::to_array<Pace>({
+    {UnitSystem::Metric, -1, "1"},
+    {UnitSystem::Metric, -0.5, "0,5"},
+    {UnitSystem::Metric, -0.25, "0,25"},
+    {UnitSystem::Metric, 0, ""},
+    {UnitSystem::Metric, 0.25, "0,25"},
+    {UnitSystem::Metric, 0.5, "0,5"},
+    {UnitSystem::Imperial, -2, "2"},
+    {UnitSystem::Imperial, -1, "1"},
+    {UnitSystem::Imperial, -0.5, "½"},
+    {UnitSystem::Imperial, 0, ""},
+    {UnitSystem::Imperial, 0.5, "½"},
+    {UnitSystem::Imperial, 1, "1"},
+});
+
+// The calories of a kilogram and of a pound of body weight, lost or gained.
+inline constexpr double kCaloriesPerKilogram = 7700;
+inline constexpr double kCaloriesPerPound = 3500;
 
 } // namespace ventrimo

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -100,6 +101,8 @@ inline const QStringList kImperialChoice = {"Pounds", "Inch.", "Inch.;Pound"};
 // The results' working: the context menu's item and the box's title.
 inline const QString kWorkingEnglish = "How is this computed?";
 inline const QString kWorkingItalian = "Come si calcola?";
+// The targets for a goal, in English and Italian: the context menu's last item, the box's title.
+inline const QStringList kTargets = {"Targets", "Obiettivi"};
 
 // ---- Colours ------------------------------------------------------------------------------
 
@@ -195,6 +198,13 @@ inline const QList<Coefficients> kCoefficients = {
     {Formula::Katch, Sex::None, false, {"370 + 21,6 × "}},
     {Formula::Katch, Sex::None, true, {"370 + 21,6 × ", "2,2046"}},
 };
+
+// The only numbers of a working with more than two decimals: coefficients and multipliers.
+inline const QStringList kLongCoefficients = {"6,755",  "5,003",  "9,563", "4,676",
+                                              "2,2046", "0,3937", "1,375", "1,725"};
+// The units the working writes after age, weight, height and fat.
+inline const QStringList kMetricUnits = {"years", "kg", "cm", "%"};
+inline const QStringList kImperialUnits = {"years", "lb", "in", "%"};
 
 // Each row as the user types it. The rows after "seventy and a half" each tell one precision
 // step apart from its neighbours: a value stored as a single where the formula says so, a
@@ -453,5 +463,55 @@ inline const QStringList kTyped = {"30", "80", "180", "", "3"};
 inline QStringList expected(Sex sex = Sex::Male, const QStringList& boxes = kTyped) {
     return expected(Formula::Mifflin, sex, false, boxes);
 }
+
+// Whole workings of some rows, as a person writes them.
+inline const QHash<QString, QStringList> kWorkings = {
+    {"mifflin level 3",
+     {"BMR = 10 × 80 kg + 6,25 × 180 cm − 5 × 30 years + 5 = 1780 Cal (Mifflin-St Jeor)",
+      "DCN = 1780 × 1,55 (level 3: moderate physical activity) = 2759 Cal",
+      "DPN = 80 kg × 1,6 g/kg = 128 Grm"}},
+    {"katch male",
+     {"Lean mass = 80 kg − 20 % × 80 kg = 64 kg",
+      "BMR = 370 + 21,6 × 64 kg = 1752,4 → 1752 Cal (Katch-McArdle)",
+      "DCN = 1752,4 × 1,55 (level 3: moderate physical activity) = 2716,22 → 2716 Cal",
+      "DPN = 80 kg × 1,6 g/kg = 128 Grm"}},
+    {"katch imperial",
+     {"176 lb ÷ 2,2046 ≈ 79,83 kg", "Lean mass = 79,83 kg − 20 % × 79,83 kg ≈ 63,87 kg",
+      "BMR = 370 + 21,6 × 63,87 kg ≈ 1749,52 → 1750 Cal (Katch-McArdle)",
+      "DCN = 1749,52 × 1,725 (level 4: hard physical activity) ≈ 3017,91 → 3018 Cal",
+      "DPN = 79,83 kg × 1,6 g/kg ≈ 127,73 → 128 Grm"}},
+    {"harris rounds before the factor",
+     {"13,75 × 62 kg + 66,5 + 5,003 × 170 cm = 1769,51",
+      "BMR = 1769,51 − 6,755 × 25 years ≈ 1600,64 → 1601 Cal (Herris-Benedict)",
+      "DCN = 1601 × 1,9 (level 5: professional athelete or daily heavy manual labor) = 3041,9 → "
+      "3042 Cal",
+      "DPN = 62 kg × 2,2 g/kg = 136,4 → 136 Grm"}},
+};
+
+// A line of the targets from the results on screen (daily need, basal rate), the line's index.
+// clang-format off
+struct Target { float dcn, bmr; Sex sex; bool imperial, italian; int line; QString written; };
+inline const QList<Target> kTargetLines = {
+    {3042, 1601, Sex::Male, false, false, 0, "Lose 1 kg a week: 3042 − 1100 = 1942 Cal"},
+    {3042, 1601, Sex::Male, false, false, 1, "Lose 0,5 kg a week: 3042 − 550 = 2492 Cal"},
+    {3042, 1601, Sex::Male, false, false, 2, "Lose 0,25 kg a week: 3042 − 275 = 2767 Cal"},
+    {3042, 1601, Sex::Male, false, false, 3, "Maintain: 3042 Cal"},
+    {3042, 1601, Sex::Male, false, false, 4, "Gain 0,25 kg a week: 3042 + 275 = 3317 Cal"},
+    {3042, 1601, Sex::Male, false, false, 5, "Gain 0,5 kg a week: 3042 + 550 = 3592 Cal"},
+    {3042, 1601, Sex::Male, false, false, 6, "7700 Cal a kilogram holds for the first weeks only: as weight falls, the loss slows."},
+    {3042, 1601, Sex::Male, true, false, 0, "Lose 2 lb a week: 3042 − 1000 = 2042 Cal"},
+    {3042, 1601, Sex::Male, true, false, 1, "Lose 1 lb a week: 3042 − 500 = 2542 Cal"},
+    {3042, 1601, Sex::Male, true, false, 2, "Lose ½ lb a week: 3042 − 250 = 2792 Cal"},
+    {3042, 1601, Sex::Male, true, false, 4, "Gain ½ lb a week: 3042 + 250 = 3292 Cal"},
+    {3042, 1601, Sex::Male, true, false, 5, "Gain 1 lb a week: 3042 + 500 = 3542 Cal"},
+    {2136, 1780, Sex::Male, false, false, 0, "Lose 1 kg a week: 2136 − 1100 = 1036 Cal — below your BMR, below 1500 Cal: only under medical supervision"},
+    {2136, 1780, Sex::Male, false, false, 1, "Lose 0,5 kg a week: 2136 − 550 = 1586 Cal — below your BMR"},
+    {2236, 1136, Sex::Female, false, false, 0, "Lose 1 kg a week: 2236 − 1100 = 1136 Cal — below 1200 Cal: only under medical supervision"},
+    {2500, 1300, Sex::Male, false, false, 0, "Lose 1 kg a week: 2500 − 1100 = 1400 Cal — below 1500 Cal: only under medical supervision"},
+    {2500, 1300, Sex::Female, false, false, 0, "Lose 1 kg a week: 2500 − 1100 = 1400 Cal"},
+    {2250, 1000, Sex::None, false, false, 0, "Lose 1 kg a week: 2250 − 1100 = 1150 Cal — below 1200 Cal: only under medical supervision"},
+    {2136, 1780, Sex::Male, true, true, 0, "Perdere 2 lb a settimana: 2136 − 1000 = 1136 Cal — sotto il tuo BMR, sotto 1500 Cal: solo sotto controllo medico"},
+};
+// clang-format on
 
 } // namespace reference

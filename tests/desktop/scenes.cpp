@@ -13,6 +13,7 @@ void quietPlatform() {
     platform::firstWeekdayName.replace([] { return QString("Monday"); });
     platform::openBrowser.replace([](const QString&) { return true; });
     platform::showMessage.replace([](QWidget*, const QString&, const QString&) {});
+    platform::showCopyable.replace([](QWidget*, const QString&, const QString&, const QString&) {});
 }
 
 void typeInputs(Form1& form) {

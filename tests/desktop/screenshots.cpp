@@ -1,5 +1,5 @@
 // Saves pictures of the window for reviewers: at start, then with results in each sex's colours,
-// and the box that shows how the results were computed.
+// and the boxes of how the results were computed and of the targets, in English and in Italian.
 //
 // Usage: ventrimo_screenshots [FOLDER [PREFIX]]
 // FOLDER defaults to "screenshots"; each file is PREFIX + scene + ".png". scripts/screenshots.sh
@@ -19,12 +19,19 @@
 
 namespace {
 
-// The box that shows how the male scene's results were computed, the real modal box.
-bool saveWorking(const QString& file) {
+// The box that shows how the results were computed, or the targets' box, the real modal box:
+// Katch-McArdle in pounds, whose working has a line for each step, in English or in Italian.
+bool saveBox(const QString& file, bool italian, void (Form1::*show)()) {
     Form1 form;
     scenes::play(form, scenes::Scene::Male);
+    form.Katch->trigger();
+    form.InchPound->trigger();
+    form.text[1]->setText("176");
+    form.text[3]->setText("20");
+    if (italian)
+        form.ItaEng->trigger();
     (void)scenes::shoot(form);
-    platform::showMessage.replace({});
+    platform::showCopyable.replace({});
     bool saved = false;
     QTimer::singleShot(300, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
@@ -33,7 +40,7 @@ bool saveWorking(const QString& file) {
             box->close();
         }
     });
-    form.showWorking();
+    (form.*show)();
     std::printf("%s%s\n", qPrintable(file), saved ? "" : ": cannot save");
     return saved;
 }
@@ -64,5 +71,14 @@ int main(int argc, char* argv[]) {
         }
         std::printf("%s (%dx%d)\n", qPrintable(file), picture.width(), picture.height());
     }
-    return saveWorking(folder.filePath(prefix + "working.png")) ? 0 : 1;
+    bool saved = true;
+    for (const bool italian : {false, true}) {
+        const QString language = italian ? "-italian" : "";
+        saved = saveBox(folder.filePath(prefix + "working" + language + ".png"), italian,
+                        &Form1::showWorking) &&
+                saveBox(folder.filePath(prefix + "targets" + language + ".png"), italian,
+                        &Form1::showTargets) &&
+                saved;
+    }
+    return saved ? 0 : 1;
 }

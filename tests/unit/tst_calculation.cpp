@@ -1,5 +1,6 @@
 // The formulas, the validity of the inputs and the tidying of the boxes, as pure functions.
 #include "calc/metabolic.h"
+#include "calc/targets.h"
 #include "calc/working.h"
 #include "reference.h"
 
@@ -13,6 +14,7 @@ Q_DECLARE_METATYPE(ventrimo::Formula)
 Q_DECLARE_METATYPE(ventrimo::Sex)
 Q_DECLARE_METATYPE(ventrimo::UnitSystem)
 Q_DECLARE_METATYPE(reference::Case)
+Q_DECLARE_METATYPE(reference::Target)
 
 namespace {
 
@@ -45,6 +47,8 @@ class CalculationTest : public QObject {
     void captions();
     void working_data() { results_data(); }
     void working();
+    void targets_data();
+    void targets();
 };
 
 void CalculationTest::results_data() {
@@ -217,9 +221,10 @@ void CalculationTest::captions() {
     QCOMPARE(ResultCaption("DPN ", -0.0f, " Grm"), "DPN  0 Grm");
 }
 
-// The working of every row: its inputs and its formula's coefficients in the BMR line, the
-// level's multiplier in the DCN line, the weight in the DPN line, and each line ending in the
-// result its label shows.
+// The working of every row: its inputs with their units and its formula's coefficients, the
+// level's multiplier in the DCN line, the weight in the DPN line, each result line ending in the
+// result its label shows, and no number with more than two decimals but a coefficient; some rows
+// whole, with "≈" where two decimals hide digits and only there, "→" the rounding shown.
 void CalculationTest::working() {
     QFETCH(reference::Case, row);
     const Choices choices = choicesOf(row);
@@ -231,31 +236,59 @@ void CalculationTest::working() {
     QStringList working;
     for (const std::string& line : *lines)
         working << QString::fromStdString(line);
+    const QString all = working.join('\n');
     const QString formula = " (" + reference::kFormulaItems[int(row.formula)].trimmed() + ")";
-    for (int i = 0; i < 3; ++i)
-        QVERIFY2(working[i].startsWith(row.captions[i].left(4) + "= ") &&
-                     working[i].endsWith(row.captions[i].mid(5) + (i ? "" : formula)),
-                 qPrintable(working[i]));
+    for (int i = 0; i < 3; ++i) {
+        const QStringList result =
+            working.filter(QRegularExpression('^' + row.captions[i].left(4) + "= "));
+        QVERIFY2(result.size() == 1 &&
+                     result[0].endsWith(row.captions[i].mid(5) + (i ? "" : formula)),
+                 qPrintable(all));
+    }
     auto typed = [&row](int box) { // as the calculation reads it
         return QString::number(QString(row.boxes[box]).replace(',', '.').toDouble())
             .replace('.', ',');
     };
+    const QStringList units = row.imperial ? reference::kImperialUnits : reference::kMetricUnits;
     for (int box = 0; box < 4; ++box)
         if (!row.boxes[box].isEmpty())
-            QVERIFY2(working[0].contains(typed(box)),
-                     qPrintable(working[0] + " lacks " + typed(box)));
+            QVERIFY2(all.contains(typed(box) + ' ' + units[box]),
+                     qPrintable(all + " lacks " + typed(box) + ' ' + units[box]));
     const auto coefficients = std::ranges::find_if(reference::kCoefficients, [&](const auto& c) {
         return c.formula == row.formula && c.imperial == row.imperial &&
                (c.sex == reference::Sex::None || c.sex == row.sex);
     });
     QVERIFY(coefficients != reference::kCoefficients.end());
     for (const QString& written : coefficients->written)
-        QVERIFY2(working[0].contains(written), qPrintable(working[0] + " lacks " + written));
+        QVERIFY2(all.contains(written), qPrintable(all + " lacks " + written));
     const int level = qBound(1, row.boxes[4].toInt(), int(reference::kLevelTags.size()));
-    QVERIFY2(working[1].contains(" × " + reference::kLevelTags[level - 1] + " (level " +
-                                 QString::number(level) + ": "),
-             qPrintable(working[1]));
-    QVERIFY(working[2].contains(typed(1) + (row.imperial ? " ÷ 2,2046 × " : " × ")));
+    QVERIFY2(all.contains(" × " + reference::kLevelTags[level - 1] + " (level " +
+                          QString::number(level) + ": "),
+             qPrintable(all));
+    QVERIFY(
+        all.contains(row.imperial ? typed(1) + " lb ÷ 2,2046 ≈ " : "DPN = " + typed(1) + " kg × "));
+    const QRegularExpression longNumber("\\d+,\\d{3,}");
+    for (auto match = longNumber.globalMatch(all); match.hasNext();)
+        QVERIFY2(reference::kLongCoefficients.contains(match.next().captured()), qPrintable(all));
+    if (reference::kWorkings.contains(row.name))
+        QCOMPARE(working, reference::kWorkings[row.name]);
+}
+
+// A line of the targets: each pace of each unit system, and the marks of a low target.
+void CalculationTest::targets_data() {
+    QTest::addColumn<reference::Target>("row");
+    for (const reference::Target& row : reference::kTargetLines)
+        QTest::addRow("%s", qPrintable(row.written)) << row;
+}
+
+void CalculationTest::targets() {
+    QFETCH(reference::Target, row);
+    const std::vector<std::string> lines = Targets(
+        row.dcn, row.bmr, std::array{Sex::None, Sex::Male, Sex::Female}.at(std::size_t(row.sex)),
+        row.imperial ? UnitSystem::Imperial : UnitSystem::Metric,
+        texts::catalogue(row.italian ? texts::Language::Italian : texts::Language::English));
+    QCOMPARE(lines.size(), std::size_t(7));
+    QCOMPARE(QString::fromStdString(lines[std::size_t(row.line)]), row.written);
 }
 
 QTEST_APPLESS_MAIN(CalculationTest)

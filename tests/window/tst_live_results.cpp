@@ -2,6 +2,7 @@
 #include "window_fixture.h"
 
 #include <QClipboard>
+#include <QMessageBox>
 #include <QRegularExpression>
 
 class LiveResultsTest : public QObject {
@@ -31,7 +32,9 @@ class LiveResultsTest : public QObject {
     void refreshOfTidyBoxesRaisesNoChange();
     void caretStaysWhereItWasWhenABoxIsRewritten();
     void resultsAreSelectedAndCopied();
+    void workingOpensByMouseAndKeyboard_data();
     void workingOpensByMouseAndKeyboard();
+    void workingFitsAndIsCopiedWhole();
 };
 
 Q_DECLARE_METATYPE(reference::Case)
@@ -345,9 +348,21 @@ void LiveResultsTest::resultsAreSelectedAndCopied() {
     QCOMPARE(bmr->grab().toImage(), before);
 }
 
-// The working's item in a context menu: from a result label by the mouse, from a box by Shift+F10
-// and from a level button by the menu key, in both languages; no item while results are hidden.
+void LiveResultsTest::workingOpensByMouseAndKeyboard_data() {
+    QTest::addColumn<QStringList>("items"); // English, Italian
+    QTest::addColumn<QString>("firstMessage");
+    QTest::newRow("working") << QStringList{reference::kWorkingEnglish, reference::kWorkingItalian}
+                             << "BMR = 10 × 80 kg + 6,25 × 180 cm − 5 × 30 years + 5 = 1780 Cal";
+    QTest::newRow("targets") << reference::kTargets
+                             << "Lose 1 kg a week: 2136 − 1100 = 1036 Cal — below your BMR, "
+                                "below 1500 Cal: only under medical supervision";
+}
+
+// The working's and the targets' (last) items in a context menu: from a result label by the
+// mouse, a box by Shift+F10, a level button by the menu key, in both languages; not unless shown.
 void LiveResultsTest::workingOpensByMouseAndKeyboard() {
+    QFETCH(QStringList, items);
+    QFETCH(QString, firstMessage);
     WindowFixture w;
     QApplication::setActiveWindow(w.form.get());
     QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
@@ -355,7 +370,7 @@ void LiveResultsTest::workingOpensByMouseAndKeyboard() {
     w.typeAll({"30", "80", "180", "", "1"});
     QString item;
     QStringList offered;
-    // Waits for the next context menu, notes its last item, chooses it if it is the working's.
+    // Waits for the next context menu, notes its last item, chooses the item asked for.
     auto chooseFromMenu = [&] {
         auto* poll = new QTimer(w.form.get());
         QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
@@ -365,8 +380,9 @@ void LiveResultsTest::workingOpensByMouseAndKeyboard() {
             poll->deleteLater();
             QAction* last = menu->actions().value(menu->actions().size() - 1);
             offered << last->text();
-            if (last->text() == item)
-                last->trigger();
+            for (QAction* action : menu->actions())
+                if (action->text() == item)
+                    action->trigger();
             menu->close();
         });
         poll->start(10);
@@ -378,7 +394,7 @@ void LiveResultsTest::workingOpensByMouseAndKeyboard() {
     for (bool italian : {false, true}) {
         if (italian)
             w.form->ItaEng->trigger();
-        item = italian ? reference::kWorkingItalian : reference::kWorkingEnglish;
+        item = items[italian];
         chooseFromMenu();
         const QPoint inside(5, 5);
         QContextMenuEvent request(QContextMenuEvent::Mouse, inside,
@@ -394,16 +410,64 @@ void LiveResultsTest::workingOpensByMouseAndKeyboard() {
         for (const reference::Box& box : w.boxes.mid(w.boxes.size() - 3))
             QCOMPARE(box.title, item);
     }
-    QCOMPARE(w.boxes.first().message, "BMR = 10 × 80 + 6,25 × 180 − 5 × 30 + 5 = 1780 Cal "
-                                      "(Mifflin-St Jeor)\rDCN = 1780 × 1,2 (level 1: sedentary) "
-                                      "= 2136 Cal\rDPN = 80 × 1,2 g/kg ≈ 96 Grm");
-    QVERIFY(w.boxes.last().message.contains("(livello 1: sedentario)"));
+    QVERIFY2(w.boxes.first().message.startsWith(firstMessage), qPrintable(w.boxes[0].message));
+    QCOMPARE(w.copyCaptions, (QStringList{"Copy", "Copy", "Copy", "Copia", "Copia", "Copia"}));
+    QVERIFY(w.boxes.last().message.contains(QRegularExpression("(livello 1: sedentario)|Perdere")));
+    QCOMPARE(offered,
+             QStringList(3, reference::kTargets[0]) + QStringList(3, reference::kTargets[1]));
 
     w.type(0, ""); // no results, no working
     chooseFromMenu();
     shiftF10();
     QCOMPARE(offered.size(), 7);
     QVERIFY(offered.last() != item);
+}
+
+// With the longest inputs, every formula and unit system in both languages: no line of the
+// working wider than the box on a 1024 × 768 screen. The real box copies the whole working by
+// Ctrl+C and by its Copy button, which leaves it open.
+void LiveResultsTest::workingFitsAndIsCopiedWhole() {
+    WindowFixture w;
+    w.clickOption(w.form->Option1);
+    w.typeAll({"99", "99999", "99999", "99", "5"});
+    const QFontMetrics metrics(QApplication::font("QMessageBoxLabel"));
+    for (bool italian : {false, true})
+        for (QAction* formula : {w.form->Mifflin, w.form->Herris, w.form->Katch})
+            for (QAction* units : {w.form->cmkg, w.form->InchPound}) {
+                if (italian && formula == w.form->Mifflin && units == w.form->cmkg)
+                    w.form->ItaEng->trigger();
+                formula->trigger();
+                units->trigger();
+                w.form->showWorking();
+                for (const QString& line : w.boxes.last().message.split('\r'))
+                    QVERIFY2(metrics.horizontalAdvance(line) <= 1024 - 60, qPrintable(line));
+            }
+    QCOMPARE(w.boxes.size(), 12);
+    const QString working = w.boxes.last().message.replace('\r', '\n');
+    platform::showCopyable.replace({}); // the real box
+    QStringList copied;
+    bool openAfterCopy = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QVERIFY(box->findChild<QLabel*>("qt_msgbox_label")->textInteractionFlags() &
+                Qt::TextSelectableByKeyboard);
+        QApplication::setActiveWindow(box);
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        copied << QGuiApplication::clipboard()->text();
+        QGuiApplication::clipboard()->clear();
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == "Copia")
+                button->click();
+        copied << QGuiApplication::clipboard()->text();
+        openAfterCopy = box->isVisible();
+        box->button(QMessageBox::Ok)->click();
+    });
+    w.form->showWorking();
+    QCOMPARE(copied, QStringList({working, working}));
+    QVERIFY(openAfterCopy);
 }
 
 WINDOW_TEST_MAIN(LiveResultsTest)

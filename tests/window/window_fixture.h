@@ -30,6 +30,7 @@ struct WindowFixture {
     QStringList openedAddresses;
     bool browserStarts = true;
     QList<reference::Box> boxes;
+    QStringList copyCaptions; // of the boxes that copy their text
 
     explicit WindowFixture(const QString& firstWeekday = "Monday") {
         prepareApplication();
@@ -42,6 +43,11 @@ struct WindowFixture {
             [this](QWidget*, const QString& title, const QString& message) {
                 boxes.append({title, message});
             });
+        platform::showCopyable.replace(
+            [this](QWidget*, const QString& title, const QString& message, const QString& copy) {
+                boxes.append({title, message});
+                copyCaptions << copy;
+            });
         form = std::make_unique<Form1>();
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
@@ -53,6 +59,7 @@ struct WindowFixture {
         platform::firstWeekdayName.replace({});
         platform::openBrowser.replace({});
         platform::showMessage.replace({});
+        platform::showCopyable.replace({});
     }
 
     // Types into a box as a user would: focus, select all, type the keys one by one.
