@@ -1,6 +1,7 @@
 // The window under the desktop's font, theme and keys: the menu bar's entries and the
 // disclaimer's lines whole in any font (CTest runs it under GTK too), the active entry marked.
 #include "app/contrast.h"
+#include "localisation/texts.h"
 #include "window_fixture.h"
 #include <QLabel>
 #include <QMenuBar>
@@ -71,6 +72,10 @@ class DesktopLookTest : public QObject {
         QTest::newRow("mouse, light") << false << QPalette();
         QTest::newRow("keyboard, dark") << true << QPalette(QColor(0x35, 0x35, 0x35));
         QTest::newRow("mouse, dark") << false << QPalette(QColor(0x35, 0x35, 0x35));
+        QPalette faint; // a highlight at 2.5 : 1 from the bar, too faint to mark an entry
+        faint.setColor(QPalette::Window, QColor(0xef, 0xef, 0xef));
+        faint.setColor(QPalette::Highlight, QColor(0x5c, 0x9f, 0xd6));
+        QTest::newRow("keyboard, faint highlight") << true << faint;
     }
     void activeEntryStandsOut() {
         QFETCH(bool, keyboard);
@@ -98,6 +103,67 @@ class DesktopLookTest : public QObject {
                  "the active entry is not marked");
         QTest::keyClick(bar, Qt::Key_Escape); // leaves the bar
         QCOMPARE(bar->activeAction(), nullptr);
+    }
+
+    // Real key events through the window, as the platform delivers them, in either language.
+    void menuBarFromTheKeys_data() {
+        QTest::addColumn<int>("languageCommands");
+        QTest::newRow("english") << 0;
+        QTest::newRow("italian") << 1;
+    }
+    void menuBarFromTheKeys() {
+        QFETCH(int, languageCommands);
+        WindowFixture w;
+        Form1& f = *w.form;
+        for (int i = 0; i < languageCommands; ++i)
+            f.ItaEng->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QMenuBar* bar = f.menuBar();
+        const QList<QAction*> entries = bar->actions();
+        QLineEdit* age = f.text[0];
+        age->setFocus();
+        auto keys = [&f](std::initializer_list<Qt::Key> pressed) {
+            for (Qt::Key key : pressed)
+                QTest::keyClick(f.windowHandle(), key);
+        };
+        auto onEntry = [bar, &entries](int index) {
+            const bool open = entries[index]->menu() != nullptr;
+            return bar->activeAction() == entries[index] &&
+                   (open ? QApplication::activePopupWidget() == entries[index]->menu()
+                         : bar->hasFocus() && !QApplication::activePopupWidget());
+        };
+        auto backInTheForm = [bar, age] {
+            return QApplication::focusWidget() == age && !bar->activeAction() &&
+                   !QApplication::activePopupWidget();
+        };
+        keys({Qt::Key_F10});
+        QVERIFY(onEntry(0));
+        for (int index : {1, 2, 3, 4, 0}) { // Right through all five, and round
+            keys({Qt::Key_Right});
+            QVERIFY2(onEntry(index), qPrintable(entries[index]->text()));
+        }
+        for (int index : {4, 3, 2}) {
+            keys({Qt::Key_Left});
+            QVERIFY2(onEntry(index), qPrintable(entries[index]->text()));
+        }
+        keys({Qt::Key_5, Qt::Key_Space}); // to the bar, not to the age box; Space runs Ita/Eng
+        QVERIFY(backInTheForm());
+        QCOMPARE(age->text(), QString());
+        const auto start =
+            languageCommands == 0 ? texts::Language::English : texts::Language::Italian;
+        QCOMPARE(f.language(), texts::nextLanguage(start));
+        keys({Qt::Key_F10, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return});
+        QVERIFY(backInTheForm());
+        QCOMPARE(f.language(), start);
+        keys({Qt::Key_F10, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down});
+        QCOMPARE(w.openedAddresses.size(), 1);
+        keys({Qt::Key_F10, Qt::Key_Left, Qt::Key_Enter});
+        QCOMPARE(w.boxes.size(), 1);
+        QTRY_VERIFY(QApplication::activeWindow() == &f);
+        keys({Qt::Key_F10, Qt::Key_Escape}); // closes the menu, the bar stays
+        QVERIFY(bar->hasFocus() && bar->activeAction() == entries[0]);
+        keys({Qt::Key_Escape});
+        QVERIFY(backInTheForm());
     }
 };
 
