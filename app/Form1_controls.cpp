@@ -99,6 +99,23 @@ void InputBox::focusInEvent(QFocusEvent* event) {
         Qt::QueuedConnection);
 }
 
+void InputBox::focusOutEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(event); // the selection stays
+        return;
+    }
+    QFocusEvent leaving(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QLineEdit::focusOutEvent(&leaving);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!hasFocus())
+                deselect();
+        },
+        Qt::QueuedConnection);
+}
+
 bool OptionButton::hitButton(const QPoint& point) const {
     return rect().contains(point);
 }

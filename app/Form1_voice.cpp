@@ -77,7 +77,6 @@ void Form1::setUpVoice() {
         return true;
     }();
     (void)installed;
-    installAccessibleInterfaces();
     // An interface made for the client area before the factory could know it is made again.
     QAccessibleInterface* client = QAccessible::queryAccessibleInterface(centralWidget());
     if (client && !dynamic_cast<ClientInterface*>(client))

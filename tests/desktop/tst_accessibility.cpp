@@ -103,6 +103,9 @@ class AccessibilityTest : public QObject {
             QCOMPARE(nodes[box]->role(), QAccessible::EditableText);
             QCOMPARE(textOf(nodes, box, QAccessible::Name), boxes[i]);
             QCOMPARE(textOf(nodes, box, QAccessible::Name), form.Label[std::size_t(i)]->text());
+            int start = -1, end = -1; // one run of text, even in the first window of all
+            nodes[box]->textInterface()->attributes(0, &start, &end);
+            QCOMPARE(end - start, box->text().size());
         }
 
         for (int i = 0; i < 5; ++i) {
