@@ -42,4 +42,5 @@ void Form1::UpdateUnitLabels() {
         Label[1]->setText(captions.weight);
         Label[2]->setText(captions.height);
     }
+    speakResults(); // the hint names a box by its caption
 }

@@ -49,7 +49,7 @@ grep -q "silent" "$log" || { echo "FAIL: Orca did not start with the silent spee
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=en_US.UTF-8 "$program" &
 window=$(xdotool search --sync --name '^Ventrimo$' | head -n1)
 xdotool windowactivate --sync "$window"
-sleep 3
+for _ in $(seq 100); do grep -q "radio button" "$log" && break; sleep 0.2; done
 
 failed=0
 step() { # XDOTOOL-ARGUMENTS [WHAT ORCA MUST SAY] [WHAT IT MUST NOT SAY]
@@ -57,7 +57,13 @@ step() { # XDOTOOL-ARGUMENTS [WHAT ORCA MUST SAY] [WHAT IT MUST NOT SAY]
   before=$(grep -c "SPEECH OUTPUT" "$log" || true)
   # shellcheck disable=SC2086 # the arguments are xdotool's words
   if [ "$1" = start ]; then before=0; else xdotool $1; fi
-  sleep 1.2 # the results settle half a second after the last key
+  sleep 1 # the results settle half a second after the last key
+  local said=-1 # then, on a busy machine, until Orca has been quiet for half a second
+  for _ in $(seq 10); do
+    [ "$(grep -c "SPEECH OUTPUT" "$log")" = "$said" ] && break
+    said=$(grep -c "SPEECH OUTPUT" "$log")
+    sleep 0.5
+  done
   line=$(grep "SPEECH OUTPUT" "$log" | tail -n +$((before + 1)) |
     sed -E "s/.*SPEECH OUTPUT: '(.*)' ?\{.*/\1/" | paste -sd '|' -)
   printf '%-36s %s\n' "$1" "$line" | tee -a "$transcript"

@@ -205,6 +205,8 @@ void LiveResultsTest::hintSaysWhatKeepsTheResultsAway_data() {
                                  << "Missing: Age";
     QTest::newRow("age missing, italian") << noAge << "language"
                                           << "Manca: Età";
+    QTest::newRow("height missing, italian") << QStringList{"30", "80", "", "", "3"} << "language"
+                                             << "Manca: Altezza [Cm]";
     QTest::newRow("no results") << huge << "her"
                                 << "No results for these numbers";
     QTest::newRow("no results, italian") << huge << "language her"
