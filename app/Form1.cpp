@@ -2,6 +2,7 @@
 // laid out in twips, fifteen to a pixel at 96 dots per inch.
 #include "Form1.h"
 
+#include "app/Form1_accessible.h"
 #include "app/Form1_menubar.h"
 #include "app/Form1_scale.h"
 #include "calc/metabolic.h"
@@ -53,6 +54,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
+    installAccessibleInterfaces(); // before the first box, whose interface is kept once made
     auto* client = new QWidget(this);
     client->setFixedSize(5400 / kTwipsPerPixel, 7590 / kTwipsPerPixel);
     setCentralWidget(client);

@@ -13,9 +13,10 @@
 //                  bar to the window and adds F10; Form1_scale.* keeps the window's size in
 //                  step with its monitor's scale; Form1_application.* and
 //                  Form1_style.* what the whole application shares (style, icon, desktop id,
-//                  placing the window by placement.*); Form1_voice.cpp the hint that asks for
-//                  a sex and the results said through the focused control's accessible
-//                  description (over localisation/voice.*); main.cpp, which answers --help and
+//                  placing the window by placement.*); Form1_voice.cpp the hint that says what
+//                  keeps the results away and the results said to a screen reader (over
+//                  localisation/voice.*), by the announcer and the input boxes' interfaces of
+//                  Form1_accessible.*; main.cpp, which answers --help and
 //                  --version by command_line.* before it opens a display.
 //   calc/          Form1_refresh.cpp: InputsValid, Recalculate, RefreshResults, text_Change,
 //                  Command1_Click, reading the controls (currentInputs), over numbers.* and
@@ -52,8 +53,8 @@
 // Recalculate clamps the level and turns "." into "," in each box, computes the tidied inputs
 // once and writes the three captions and their visibility. Its own box writes raise change
 // events as any write does, but the refresh they would run is already under way and is
-// skipped. Last, speakResults shows or hides the hint and tells the focused control. Qt
-// repaints the labels.
+// skipped. Last, speakResults shows or hides the hint; the announcer speaks the results half a
+// second after the last key (sayResultsSoon). Qt repaints the labels.
 #pragma once
 
 #include "Form1_controls.h"
@@ -66,16 +67,21 @@
 #include <optional>
 #include <string>
 
+class Announcer;
 class QAction;
 class QActionGroup;
 class QButtonGroup;
 class QLabel;
 class QMenu;
+class QTimer;
 
 namespace ventrimo {
 struct Inputs;
 struct Evaluation;
 } // namespace ventrimo
+namespace voice {
+struct Gap;
+}
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -107,8 +113,10 @@ class Form1 : public QMainWindow {
     QAction *cmkg = nullptr, *InchPound = nullptr;
     QAction *ItaEng = nullptr, *WEB = nullptr, *Disclaimer = nullptr;
 
-    // Shown in the result area while only the sex keeps the results away.
+    // Shown in the result area while the results are hidden: what keeps them away.
     QLabel* SexHint = nullptr;
+    // Speaks the results to a screen reader as they settle.
+    Announcer* Voice = nullptr;
 
     // The last results, rounded as shown.
     float BMR = 0, DCN = 0, DPN = 0;
@@ -132,9 +140,12 @@ class Form1 : public QMainWindow {
     void showWorking();
     void showTargets();
 
-    // Voice (app/Form1_voice.cpp): the hint, and the results in the focused control's
-    // accessible description.
+    // Voice (app/Form1_voice.cpp): the hint and the options' description; the results, or what
+    // keeps them away, as a sentence; said once typing pauses, or at once after a first text.
     void speakResults();
+    QString resultsSentence() const;
+    void sayResultsSoon();
+    void sayResultsNow(const QString& first = {});
 
     // The choices as the menus' marks and the options' selection hold them.
     ventrimo::Formula formula() const;
@@ -181,6 +192,7 @@ class Form1 : public QMainWindow {
     void setUpVoice();
     void writeVoiceTexts(const texts::Catalogue& catalogue);
     bool isVoiced(const QWidget* control) const;
+    voice::Gap resultsGap() const;
 
     // The items of each menu, and the three options, each carrying its choice's value.
     QActionGroup *formulas = nullptr, *unitSystems = nullptr;
@@ -188,4 +200,6 @@ class Form1 : public QMainWindow {
     // Set while Recalculate writes the boxes: the refresh their change events would run is the
     // one already under way.
     bool rewritingBoxes = false;
+    // Runs from the last key to the announcement of the results.
+    QTimer* settling = nullptr;
 };

@@ -79,6 +79,43 @@ void InputBox::paintEvent(QPaintEvent* event) {
     }
 }
 
+// QLineEdit selects all while the focus is still arriving, and the screen reader that hears of
+// the selection before the focus reads the box twice.
+void InputBox::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+        reason != Qt::ShortcutFocusReason) {
+        QLineEdit::focusInEvent(event);
+        return;
+    }
+    QFocusEvent arriving(QEvent::FocusIn, Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&arriving);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus() && !hasSelectedText())
+                selectAll();
+        },
+        Qt::QueuedConnection);
+}
+
+void InputBox::focusOutEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(event); // the selection stays
+        return;
+    }
+    QFocusEvent leaving(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QLineEdit::focusOutEvent(&leaving);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!hasFocus())
+                deselect();
+        },
+        Qt::QueuedConnection);
+}
+
 bool OptionButton::hitButton(const QPoint& point) const {
     return rect().contains(point);
 }

@@ -43,13 +43,17 @@ class CommandButton : public QPushButton {
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// A single-line text box that shows a clear focus ring while it has the focus.
+// A single-line text box that shows a clear focus ring while it has the focus. Reached by Tab,
+// it selects its text once the focus has arrived, so that a screen reader reads it once, and
+// leaving, it drops the selection once the focus has gone, so that nothing is read of it.
 class InputBox : public QLineEdit {
   public:
     using QLineEdit::QLineEdit;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 // An option button that a click anywhere in its rectangle selects, with a clear focus ring

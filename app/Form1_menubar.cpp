@@ -1,6 +1,8 @@
 #include "Form1_menubar.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -44,11 +46,56 @@ class MenuBarFit : public QObject {
     int room;
 };
 
+void sendKey(QObject* receiver, QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent event(type, key, modifiers);
+    QApplication::sendEvent(receiver, &event);
+}
+
+// The bar's keyboard mode is the one Alt pressed and released alone enters: the bar takes the
+// focus, Left and Right walk menus and commands alike, Return runs a command, and Escape gives
+// the focus back to the control that had it. Qt offers no call for it, so F10 hands the bar's
+// key filter what Alt alone gives it; the window tests check that the bar still enters it.
+void enterKeyboardMode(QMenuBar* bar, QMenu* first) {
+    if (bar->hasFocus()) { // F10 again leaves the bar, as Escape does
+        sendKey(bar, QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        return;
+    }
+    QObject* filter = bar;
+    // The modifiers held before the key: a key event of Alt reports Alt itself among them.
+    QKeyEvent altDown(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier);
+    QKeyEvent altUp(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    filter->eventFilter(bar->window(), &altDown);
+    filter->eventFilter(bar->window(), &altUp);
+    if (bar->activeAction() == first->menuAction())
+        sendKey(bar, QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier); // opens the first menu
+}
+
+// Down opens a menu entry; on a command entry it runs the command, as Return does.
+class DownRuns : public QObject {
+  public:
+    explicit DownRuns(QMenuBar* bar) : QObject(bar), bar(bar) { bar->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == bar && event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && bar->activeAction() &&
+            !bar->activeAction()->menu()) {
+            sendKey(bar, QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QMenuBar* bar;
+};
+
 } // namespace
 
 void setUpMenuBar(QMenuBar* bar, QMenu* first, int width) {
     new MenuBarFit(bar, width);
+    new DownRuns(bar);
     auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), bar->window());
     QObject::connect(f10, &QShortcut::activated, bar,
-                     [bar, first] { bar->setActiveAction(first->menuAction()); });
+                     [bar, first] { enterKeyboardMode(bar, first); });
 }

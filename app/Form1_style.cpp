@@ -32,6 +32,15 @@ QStyleOptionMenuItem activeEntry(const QStyleOptionMenuItem& item) {
 
 Style::Style() : QProxyStyle(QStyleFactory::create("Fusion")) {}
 
+// Fusion leaves the bar's keyboard mode off: without it Return, Enter and Space do nothing on
+// the bar's commands, and Right from an open menu hands the keys back to the form.
+int Style::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                     QStyleHintReturn* returned) const {
+    if (hint == SH_MenuBar_AltKeyNavigation)
+        return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+}
+
 // Fusion draws an empty box beside every checkable item that is not checked. The menu items
 // here are choices: only the chosen one gets a mark, a check mark in the same column.
 void Style::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

@@ -11,4 +11,8 @@ class Style : public QProxyStyle {
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    // The menu bar's own keyboard mode (Alt alone, or F10) on every platform.
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr,
+                  QStyleHintReturn* returned = nullptr) const override;
 };

@@ -1,24 +1,37 @@
-// The window's voice for assistive technology, and the hint that asks for a sex.
+// The window's voice for assistive technology, and the hint in the result area.
 //
 // The result labels cannot take the focus, so a screen reader never reads them while the user
-// types. Desktop calculators solve this by having the focused control say the results: while an
-// input box or a level button has the focus, its accessible description is its tool tip
-// followed by the results, or by what keeps them away. Writing the description raises a
-// description change, which the screen reader reads out for the focused control. Only the
-// focused control is written, and only when its description changes: a keystroke's refresh
-// pays for three short strings and a comparison.
+// types. Two things say them instead:
+// - When focus reaches an input box or a level button, its accessible description is its tool
+//   tip followed by the results, or by what keeps them away; the screen reader reads it with
+//   the control. It is written as the focus arrives and taken back as it leaves, never while
+//   the control has the focus.
+// - While the control has the focus, the announcer (app/Form1_accessible.h) speaks the results
+//   once they settle: half a second after the last key, so that a half-typed number is never
+//   read, and at once after a level button, a sex, a formula or a unit system is chosen.
+// Each change is spoken once, by the announcer alone. Qt 6.4 sends AT-SPI's description change
+// with the object's path in place of the text, and Orca 43 says nothing for it; a Qt that sends
+// the text (6.8 on) would have the screen reader speak the focused control's description as it
+// changes. Neither can happen here: no description changes while its control has the focus, the
+// announcer's name changes only while it is hidden and raises no event, and no announcement
+// event of Qt 6.8 (QAccessibleAnnouncementEvent) is ever posted.
 #include "app/Form1.h"
 
 #include "localisation/texts.h"
 #include "localisation/voice.h"
 
+#include "app/Form1_accessible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace {
+
+constexpr int kSettleMilliseconds = 500;
 
 // The window's client area as assistive technology sees it: every control but the hidden
 // placeholder option, which only holds the selection until a sex is chosen and is nothing a
@@ -72,16 +85,29 @@ void Form1::setUpVoice() {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(client));
     Option3->setFocusPolicy(Qt::NoFocus);
 
+    // In the result area, from the first result's line down: a longer reason wraps below it.
     SexHint = new QLabel(centralWidget());
-    SexHint->setGeometry(0, DPNlabel->y(), centralWidget()->width(), DPNlabel->height());
+    SexHint->setGeometry(0, DPNlabel->y(), centralWidget()->width(),
+                         centralWidget()->height() - DPNlabel->y());
     SexHint->setFont(DPNlabel->font());
-    SexHint->setAlignment(Qt::AlignCenter);
+    SexHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SexHint->setWordWrap(true);
     SexHint->hide();
 
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+    Voice = new Announcer(centralWidget());
+    settling = new QTimer(this);
+    settling->setSingleShot(true);
+    settling->setInterval(kSettleMilliseconds);
+    connect(settling, &QTimer::timeout, this, [this] {
+        if (resultsSentence() != Voice->sentence())
+            Voice->say(resultsSentence());
+    });
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (isVoiced(old))
             old->setAccessibleDescription({}); // back to its tool tip alone
-        speakResults();
+        if (isVoiced(now))
+            now->setAccessibleDescription(voice::described(now->toolTip(), resultsSentence()));
     });
 }
 
@@ -99,29 +125,46 @@ bool Form1::isVoiced(const QWidget* control) const {
 }
 
 // What a language writes beyond the captions: Option2 named by its caption without the
-// spaces that push it to the right, the hint, and the focused control's description.
-void Form1::writeVoiceTexts(const texts::Catalogue& catalogue) {
+// spaces that push it to the right, and the hint.
+void Form1::writeVoiceTexts(const texts::Catalogue& /*catalogue*/) {
     Option2->setAccessibleName(Option2->text().trimmed());
-    SexHint->setText(QString::fromUtf8(catalogue.chooseSex.c_str()));
     speakResults();
 }
 
-void Form1::speakResults() {
+voice::Gap Form1::resultsGap() const {
     // Until the first refresh the labels show the start-up texts, not results.
     const bool results =
         !BMRLabel->isHidden() && BMRLabel->text() != QLatin1StringView(texts::kLayout.buildDate);
-    voice::Gap gap;
-    if (!results)
-        gap = voice::firstGap(currentInputs());
-    SexHint->setVisible(BMRLabel->isHidden() && gap.wait == voice::Wait::Sex);
+    return results ? voice::Gap{} : voice::firstGap(currentInputs());
+}
 
-    QWidget* focused = QApplication::focusWidget();
-    if (!isVoiced(focused))
-        return;
-    const QString said =
-        results ? voice::resultsSentence(BMRLabel->text(), DCNLabel->text(), DPNlabel->text())
-                : voice::gapSentence(words(), gap, Label[std::size_t(gap.box)]->text());
-    const QString description = voice::described(focused->toolTip(), said);
-    if (focused->accessibleDescription() != description)
-        focused->setAccessibleDescription(description);
+QString Form1::resultsSentence() const {
+    const voice::Gap gap = resultsGap();
+    if (gap.wait == voice::Wait::Nothing)
+        return voice::resultsSentence(BMRLabel->text(), DCNLabel->text(), DPNlabel->text());
+    return voice::gapSentence(words(), gap, Label[std::size_t(gap.box)]->text());
+}
+
+// The hint says what keeps the results away while they are hidden; the options say that a
+// sex is to be chosen while none is.
+void Form1::speakResults() {
+    const voice::Gap gap = resultsGap();
+    const bool hint = BMRLabel->isHidden() && gap.wait != voice::Wait::Nothing;
+    if (hint)
+        SexHint->setText(voice::gapSentence(words(), gap, Label[std::size_t(gap.box)]->text()));
+    SexHint->setVisible(hint);
+    const QString choose =
+        sex() == ventrimo::Sex::None ? QString::fromUtf8(words().chooseSex.c_str()) : QString();
+    for (QRadioButton* option : {Option1, Option2})
+        if (option->accessibleDescription() != choose)
+            option->setAccessibleDescription(choose);
+}
+
+void Form1::sayResultsSoon() {
+    settling->start();
+}
+
+void Form1::sayResultsNow(const QString& first) {
+    settling->stop();
+    Voice->say(voice::described(first, resultsSentence()));
 }

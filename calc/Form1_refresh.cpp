@@ -104,6 +104,8 @@ void Form1::recalculate(const ventrimo::Inputs& inputs, const ventrimo::Evaluati
 }
 
 void Form1::text_Change(int /*index*/) {
+    if (!rewritingBoxes)
+        sayResultsSoon();
     RefreshResults();
 }
 
@@ -111,10 +113,11 @@ void Form1::Command1_Click(int index) {
     const QString level = QString::number(index + 1);
     if (text[4]->text() != level) {
         text[4]->setText(level); // the change event runs the whole refresh inside the write
-        return;
+    } else {
+        const ventrimo::Inputs inputs = currentInputs();
+        const ventrimo::Evaluation now = ventrimo::Evaluate(inputs);
+        if (now.valid)
+            recalculate(inputs, now);
     }
-    const ventrimo::Inputs inputs = currentInputs();
-    const ventrimo::Evaluation now = ventrimo::Evaluate(inputs);
-    if (now.valid)
-        recalculate(inputs, now);
+    sayResultsNow(Command1[std::size_t(index)]->toolTip()); // the level, then the results
 }

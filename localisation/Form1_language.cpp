@@ -45,4 +45,5 @@ void Form1::UpdateUnitLabels() {
         Label[1]->setText(captions.weight.c_str());
         Label[2]->setText(captions.height.c_str());
     }
+    speakResults(); // the hint names a box by its caption
 }

@@ -15,6 +15,7 @@ ventrimo::Sex Form1::sex() const {
 void Form1::chooseSex(ventrimo::Sex chosen) {
     applyTheme(*ventrimo::choice(chosen).theme);
     RefreshResults();
+    sayResultsNow();
 }
 
 void Form1::Option1_Click() {

@@ -17,6 +17,7 @@ for set in "$@"; do
       binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev diffoscope-minimal
       clang libclang-rt-14-dev libbenchmark-dev
       openbox x11-xserver-utils xdotool fonts-cantarell
+      orca at-spi2-core dbus-daemon libglib2.0-bin dconf-service dconf-gsettings-backend
     ) ;;
   --windows)
     # Qt for Windows is built from Debian's source with the MinGW-w64 toolchain; the build

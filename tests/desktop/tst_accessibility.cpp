@@ -1,6 +1,7 @@
 // What a screen reader finds in the window: it walks the accessibility tree from the window down,
 // as assistive technology does, and reads the names and descriptions there.
 #include "app/Form1.h"
+#include "app/Form1_accessible.h"
 #include "app/Form1_application.h"
 #include "reference.h"
 #include "scenes.h"
@@ -30,6 +31,29 @@ QString textOf(const QHash<QObject*, QAccessibleInterface*>& nodes, QObject* con
                QAccessible::Text kind) {
     QAccessibleInterface* node = nodes.value(control);
     return node ? node->text(kind) : QString("<not in the accessibility tree>");
+}
+
+// What the announcer says: a screen reader speaks each notification as it is shown.
+QStringList announced;
+struct Listener : QObject {
+    bool eventFilter(QObject* announcer, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            announced << QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name);
+        return false;
+    }
+} listener;
+
+// Every box typed, the height box last and focused, and Him chosen.
+void fill(Form1& form) {
+    form.Voice->installEventFilter(&listener);
+    for (std::size_t i : {0, 1, 3, 4, 2}) {
+        form.text[i]->setFocus();
+        form.text[i]->selectAll();
+        QTest::keyClicks(form.text[i], QStringList{"30", "80", "180", "", "1"}[int(i)]);
+    }
+    form.Option1->setChecked(true);
+    QTest::qWait(600);
+    announced.clear();
 }
 
 } // namespace
@@ -73,6 +97,9 @@ class AccessibilityTest : public QObject {
             QCOMPARE(nodes[box]->role(), QAccessible::EditableText);
             QCOMPARE(textOf(nodes, box, QAccessible::Name), boxes[i]);
             QCOMPARE(textOf(nodes, box, QAccessible::Name), form.Label[std::size_t(i)]->text());
+            int start = -1, end = -1; // one run of text, even in the first window of all
+            nodes[box]->textInterface()->attributes(0, &start, &end);
+            QCOMPARE(end - start, box->text().size());
         }
 
         for (int i = 0; i < 5; ++i) {
@@ -165,6 +192,74 @@ class AccessibilityTest : public QObject {
         QCOMPARE(textOf(tree(&form), focused, QAccessible::Description), described);
         // Written into the control itself, which raises the description change.
         QCOMPARE(focused->accessibleDescription(), described);
+    }
+
+    // Spoken once the typing pauses, never for a half-typed number, or at once after a choice;
+    // the focused box's description stays as it was, so nothing is said twice.
+    void resultsAnnouncedAsTheySettle_data() {
+        QTest::addColumn<int>("languageCommands");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("said");
+        const QString level3 = ". BMR 1780 Cal, DCN 2759 Cal, DPN 128 Grm";
+        QTest::newRow("typed") << 0 << "18"
+                               << "BMR 1780 Cal, DCN 2136 Cal, DPN 96 Grm";
+        QTest::newRow("level") << 0 << "level" << reference::kEnglishAtStart[12].trimmed() + level3;
+        QTest::newRow("level, italian")
+            << 1 << "level" << reference::kItalian[12].trimmed() + level3;
+        QTest::newRow("formula") << 0 << "formula"
+                                 << "BMR 1864 Cal, DCN 2237 Cal, DPN 96 Grm";
+        QTest::newRow("cleared") << 0 << ""
+                                 << "Missing: Height [Cm]";
+        QTest::newRow("cleared, italian") << 1 << ""
+                                          << "Manca: Altezza [Cm]";
+    }
+    void resultsAnnouncedAsTheySettle() {
+        QFETCH(int, languageCommands);
+        QFETCH(QString, step);
+        QFETCH(QString, said);
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (int i = 0; i < languageCommands; ++i)
+            form.ItaEng->trigger();
+        fill(form);
+        const QString description = form.text[2]->accessibleDescription();
+        if (step == "level")
+            QTest::mouseClick(form.Command1[2], Qt::LeftButton);
+        else if (step == "formula")
+            form.Herris->trigger();
+        else
+            QTest::keyClick(form.text[2], Qt::Key_Backspace); // 18
+        if (step == "18") {
+            QTest::qWait(700);
+            announced.clear();
+            QTest::keyClick(form.text[2], Qt::Key_0);
+        } else if (step.isEmpty()) {
+            QTest::qWait(200); // "1": not yet, the number may go on
+            QTest::keyClicks(form.text[2], "\b\b");
+        }
+        QCOMPARE(int(announced.size()), step.size() > 2 ? 1 : 0);
+        QTest::qWait(700);
+        QCOMPARE(announced, QStringList{said});
+        if (step != "level")
+            QCOMPARE(form.text[2]->accessibleDescription(), description);
+    }
+
+    // The options ask for a sex while none is chosen; a focused option or result label says
+    // its own texts only, and a box says the results only while it has the focus.
+    void onlyBoxesAndLevelsSayTheResults() {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (QRadioButton* sex : {form.Option1, form.Option2})
+            QCOMPARE(textOf(tree(&form), sex, QAccessible::Description), "Choose Him or Her");
+        fill(form);
+        for (QWidget* control : std::initializer_list<QWidget*>{form.Option1, form.BMRLabel}) {
+            control->setFocus();
+            QCOMPARE(textOf(tree(&form), control, QAccessible::Description), control->toolTip());
+        }
+        QCOMPARE(textOf(tree(&form), form.text[2], QAccessible::Description),
+                 form.text[2]->toolTip()); // the box that had the focus
     }
 
     void resultNamesFollowTheResults() {

@@ -1,6 +1,7 @@
 // The window under the desktop's font, theme and keys: the menu bar's entries and the
 // disclaimer's lines whole in any font (CTest runs it under GTK too), the active entry marked.
 #include "app/contrast.h"
+#include "localisation/texts.h"
 #include "window_fixture.h"
 #include <QLabel>
 #include <QMenuBar>
@@ -71,6 +72,10 @@ class DesktopLookTest : public QObject {
         QTest::newRow("mouse, light") << false << QPalette();
         QTest::newRow("keyboard, dark") << true << QPalette(QColor(0x35, 0x35, 0x35));
         QTest::newRow("mouse, dark") << false << QPalette(QColor(0x35, 0x35, 0x35));
+        QPalette faint; // a highlight at 2.5 : 1 from the bar, too faint to mark an entry
+        faint.setColor(QPalette::Window, QColor(0xef, 0xef, 0xef));
+        faint.setColor(QPalette::Highlight, QColor(0x5c, 0x9f, 0xd6));
+        QTest::newRow("keyboard, faint highlight") << true << faint;
     }
     void activeEntryStandsOut() {
         QFETCH(bool, keyboard);
@@ -98,6 +103,57 @@ class DesktopLookTest : public QObject {
                  "the active entry is not marked");
         QTest::keyClick(bar, Qt::Key_Escape); // leaves the bar
         QCOMPARE(bar->activeAction(), nullptr);
+    }
+
+    // Real key events through the window, as the platform delivers them, in either language.
+    void menuBarFromTheKeys_data() {
+        QTest::addColumn<int>("languageCommands");
+        QTest::newRow("english") << 0;
+        QTest::newRow("italian") << 1;
+    }
+    void menuBarFromTheKeys() {
+        QFETCH(int, languageCommands);
+        WindowFixture w;
+        Form1& f = *w.form;
+        for (int i = 0; i < languageCommands; ++i)
+            f.ItaEng->trigger();
+        const std::optional<texts::Language> language = f.language();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QMenuBar* bar = f.menuBar();
+        f.text[0]->setFocus();
+        auto keys = [&f](std::initializer_list<Qt::Key> pressed) {
+            for (Qt::Key key : pressed)
+                QTest::keyClick(f.windowHandle(), key);
+        };
+        auto on = [bar](QAction* entry) { // the bar has the keys, and a menu entry is open
+            return bar->activeAction() == entry &&
+                   QApplication::activePopupWidget() == entry->menu() &&
+                   (entry->menu() || bar->hasFocus());
+        };
+        auto inTheForm = [&f, bar] { return f.text[0]->hasFocus() && !bar->activeAction(); };
+        const QList<QAction*> entries = bar->actions();
+        keys({Qt::Key_F10});
+        QVERIFY(on(entries[0]));
+        for (int i : {1, 2, 3, 4, 0}) { // Right through all five and round, then Left
+            keys({Qt::Key_Right});
+            QVERIFY2(on(entries[i]), qPrintable(entries[i]->text()));
+        }
+        for (int i : {4, 3, 2}) {
+            keys({Qt::Key_Left});
+            QVERIFY2(on(entries[i]), qPrintable(entries[i]->text()));
+        }
+        keys({Qt::Key_5, Qt::Key_Space}); // the bar's keys, not the box's; Space runs Ita/Eng
+        QVERIFY(inTheForm() && f.text[0]->text().isEmpty() && f.language() != language);
+        keys({Qt::Key_F10, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return});
+        QVERIFY(inTheForm() && f.language() == language);
+        keys({Qt::Key_F10, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down});
+        keys({Qt::Key_F10, Qt::Key_Left, Qt::Key_Enter});
+        QCOMPARE(w.openedAddresses.size() + w.boxes.size(), 2);
+        QTRY_VERIFY(QApplication::activeWindow() == &f);
+        keys({Qt::Key_F10, Qt::Key_Escape}); // closes the menu, the bar stays
+        QVERIFY(bar->hasFocus() && bar->activeAction() == f.Formula->menuAction());
+        keys({Qt::Key_Escape});
+        QVERIFY(inTheForm());
     }
 };
 

@@ -25,8 +25,8 @@ class LiveResultsTest : public QObject {
     void pointThatMakesTheValueZeroHides();
     void textThatStopsBeingANumberHides();
     void noSexSelectedHidesTheResults();
-    void onlyTheSexMissingShowsAHint_data();
-    void onlyTheSexMissingShowsAHint();
+    void hintSaysWhatKeepsTheResultsAway_data();
+    void hintSaysWhatKeepsTheResultsAway();
     void oddTextsNeverShowANonNumber_data();
     void oddTextsNeverShowANonNumber();
     void refreshOfTidyBoxesRaisesNoChange();
@@ -197,44 +197,58 @@ void LiveResultsTest::noSexSelectedHidesTheResults() {
     QVERIFY(w.resultsHidden());
 }
 
-void LiveResultsTest::onlyTheSexMissingShowsAHint_data() {
+void LiveResultsTest::hintSaysWhatKeepsTheResultsAway_data() {
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QString>("step"); // what the user does last
     QTest::addColumn<QString>("hint"); // the hint in the result area, or none
-    const QStringList all = {"30", "80", "180", "", "3"};
+    const QStringList all = {"30", "80", "180", "", "3"}, noAge = {"", "80", "180", "", "3"},
+                      huge = {"30", "9e37", "180", "", "3"};
     QTest::newRow("every number") << all << ""
                                   << "Choose Him or Her";
     QTest::newRow("italian") << all << "language"
                              << "Scegli Lui o Lei";
     QTest::newRow("harris-benedict") << all << "herris"
                                      << "Choose Him or Her";
-    QTest::newRow("age missing") << QStringList{"", "80", "180", "", "3"} << ""
-                                 << "";
+    QTest::newRow("age missing") << noAge << ""
+                                 << "Missing: Age";
+    QTest::newRow("age missing, italian") << noAge << "language"
+                                          << "Manca: Età";
+    QTest::newRow("height missing, italian") << QStringList{"30", "80", "", "", "3"} << "language"
+                                             << "Manca: Altezza [Cm]";
+    QTest::newRow("no results") << huge << "her"
+                                << "No results for these numbers";
+    QTest::newRow("no results, italian") << huge << "language her"
+                                         << "Nessun risultato con questi numeri";
     QTest::newRow("sex chosen") << all << "her"
                                 << "";
     QTest::newRow("katch-mcardle") << QStringList{"30", "80", "180", "20", "3"} << "katch"
                                    << "";
 }
 
-void LiveResultsTest::onlyTheSexMissingShowsAHint() {
+void LiveResultsTest::hintSaysWhatKeepsTheResultsAway() {
     QFETCH(QStringList, boxes);
     QFETCH(QString, step);
     QFETCH(QString, hint);
     WindowFixture w;
+    const Form1& f = *w.form;
     w.typeAll(boxes);
-    if (step == "language")
-        w.form->ItaEng->trigger();
-    else if (step == "herris" || step == "katch")
-        (step == "katch" ? w.form->Katch : w.form->Herris)->trigger();
-    else if (step == "her")
-        w.clickOption(w.form->Option2);
-    QStringList shown;
-    for (QLabel* label : w.form->centralWidget()->findChildren<QLabel*>())
-        if (label->isVisible() && label->text().contains(QRegularExpression("Him|Her|Lui|Lei")))
+    if (step.startsWith("language"))
+        f.ItaEng->trigger();
+    if (step == "herris" || step == "katch")
+        (step == "katch" ? f.Katch : f.Herris)->trigger();
+    else if (step.endsWith("her"))
+        w.clickOption(f.Option2);
+    QStringList shown; // every label on screen but the captions and the results
+    for (QLabel* label : f.centralWidget()->findChildren<QLabel*>())
+        if (label->isVisible() && !std::count(f.Label.begin(), f.Label.end(), label) &&
+            label != f.BMRLabel && label != f.DCNLabel && label != f.DPNlabel)
             shown << label->text();
     QCOMPARE(shown, hint.isEmpty() ? QStringList{} : QStringList{hint});
-    if (!hint.isEmpty())
+    if (!hint.isEmpty()) {
         QVERIFY(w.resultsHidden()); // the hint stands apart from the results
+        QCOMPARE(f.SexHint->font(), f.DPNlabel->font());
+        QCOMPARE(f.SexHint->y(), f.DPNlabel->y());
+    }
 }
 
 void LiveResultsTest::oddTextsNeverShowANonNumber_data() {
