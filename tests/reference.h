@@ -232,6 +232,8 @@ inline const QList<Case> kCases = {
      {"BMR  3075 Cal", "DCN  3690 Cal", "DPN  44 Grm"}},
     {"harris level 3", Formula::Herris, Sex::Male, false, {"30", "80", "180", "", "3"},
      {"BMR  1864 Cal", "DCN  2889 Cal", "DPN  128 Grm"}},
+    {"harris level 1", Formula::Herris, Sex::Male, false, {"30", "80", "180", "", "1"},
+     {"BMR  1864 Cal", "DCN  2237 Cal", "DPN  96 Grm"}},
     {"tie to even", Formula::Mifflin, Sex::Male, false, {"31", "50", "170", "", "2"},
      {"BMR  1412 Cal", "DCN  1942 Cal", "DPN  70 Grm"}},
     {"harris rounds before the factor", Formula::Herris, Sex::Male, false, {"25", "62", "170", "", "5"},
@@ -303,6 +305,13 @@ inline QStringList expected(Formula formula, Sex sex, bool imperial, const QStri
             row.boxes == boxes)
             return row.captions;
     return {};
+}
+// The results as a screen reader hears them: "BMR 1780 Cal, DCN 2136 Cal, DPN 96 Grm".
+inline QString spoken(const QStringList& captions) {
+    QStringList said;
+    for (const QString& caption : captions)
+        said << caption.simplified();
+    return said.join(", ");
 }
 // The boxes most tests type: age 30, weight 80, height 180, level 3; and their captions.
 inline const QStringList kTyped = {"30", "80", "180", "", "3"};

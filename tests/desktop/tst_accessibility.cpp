@@ -5,6 +5,7 @@
 #include "app/Form1_application.h"
 #include "reference.h"
 #include "scenes.h"
+#include "window/window_fixture.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -44,12 +45,14 @@ struct Listener : QObject {
 } listener;
 
 // Every box typed, the height box last and focused, and Him chosen.
+const QStringList kFilled = {"30", "80", "180", "", "1"};
+
 void fill(Form1& form) {
     form.Voice->installEventFilter(&listener);
     for (std::size_t i : {0, 1, 3, 4, 2}) {
         form.text[i]->setFocus();
         form.text[i]->selectAll();
-        QTest::keyClicks(form.text[i], QStringList{"30", "80", "180", "", "1"}[int(i)]);
+        QTest::keyClicks(form.text[i], kFilled[int(i)]);
     }
     form.Option1->setChecked(true);
     QTest::qWait(600);
@@ -70,15 +73,17 @@ class AccessibilityTest : public QObject {
     }
 
     void names_data() {
-        QTest::addColumn<int>("languageCommands");
+        QTest::addColumn<QString>("language"); // Option1's word
+        QTest::addColumn<bool>("byCommand");
         QTest::addColumn<QStringList>("texts"); // the fifteen language texts
-        QTest::newRow("english at start") << 0 << reference::kEnglishAtStart;
-        QTest::newRow("italian by command") << 1 << reference::kItalian;
-        QTest::newRow("english again") << 2 << reference::kEnglishByCommand;
+        QTest::newRow("english at start") << kEnglish << false << reference::kEnglishAtStart;
+        QTest::newRow("italian by command") << kItalian << true << reference::kItalian;
+        QTest::newRow("english again") << kEnglish << true << reference::kEnglishByCommand;
     }
 
     void names() {
-        QFETCH(int, languageCommands);
+        QFETCH(QString, language);
+        QFETCH(bool, byCommand);
         QFETCH(QStringList, texts);
         const QStringList boxes = texts.mid(2, 5);
         const QString firstLevel = texts[10];
@@ -87,8 +92,7 @@ class AccessibilityTest : public QObject {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         scenes::play(form, scenes::Scene::Male);
-        for (int i = 0; i < languageCommands; ++i)
-            form.ItaEng->trigger();
+        chooseLanguage(form, language, byCommand);
         const auto nodes = tree(&form);
 
         for (int i = 0; i < 5; ++i) {
@@ -136,33 +140,33 @@ class AccessibilityTest : public QObject {
     void focusedControlSaysTheResults_data() {
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<bool>("male");
-        QTest::addColumn<int>("languageCommands");
-        QTest::addColumn<QString>("control"); // a box to retype its last key, or a level button
+        QTest::addColumn<QString>("language"); // Option1's word
+        QTest::addColumn<QString>("control");  // a box to retype its last key, or a level button
         QTest::addColumn<QString>("described");
         const QStringList all = {"30", "80", "180", "", "1"};
-        QTest::newRow("level button") << all << true << 0 << "Command1(0)"
-                                      << "Sedentary. BMR 1780 Cal, DCN 2136 Cal, DPN 96 Grm";
-        QTest::newRow("level box") << all << true << 0 << "text(4)"
-                                   << "1 - 5. BMR 1780 Cal, DCN 2136 Cal, DPN 96 Grm";
-        QTest::newRow("no sex") << all << false << 0 << "text(0)"
+        const QString level1 = reference::spoken(reference::expected(reference::Sex::Male, all));
+        QTest::newRow("level button") << all << true << kEnglish << "Command1(0)"
+                                      << "Sedentary. " + level1;
+        QTest::newRow("level box") << all << true << kEnglish << "text(4)"
+                                   << "1 - 5. " + level1;
+        QTest::newRow("no sex") << all << false << kEnglish << "text(0)"
                                 << "Choose Him or Her";
-        QTest::newRow("no sex, italian") << all << false << 1 << "text(4)"
+        QTest::newRow("no sex, italian") << all << false << kItalian << "text(4)"
                                          << "1 - 5. Scegli Lui o Lei";
-        QTest::newRow("no age") << QStringList{"", "80", "180"} << true << 0 << "text(1)"
+        QTest::newRow("no age") << QStringList{"", "80", "180"} << true << kEnglish << "text(1)"
                                 << "Missing: Age";
     }
 
     void focusedControlSaysTheResults() {
         QFETCH(QStringList, boxes);
         QFETCH(bool, male);
-        QFETCH(int, languageCommands);
+        QFETCH(QString, language);
         QFETCH(QString, control);
         QFETCH(QString, described);
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        for (int i = 0; i < languageCommands; ++i)
-            form.ItaEng->trigger();
+        chooseLanguage(form, language, false);
         for (int i = 0; i < boxes.size(); ++i) {
             form.text[std::size_t(i)]->setFocus();
             form.text[std::size_t(i)]->selectAll();
@@ -197,31 +201,34 @@ class AccessibilityTest : public QObject {
     // Spoken once the typing pauses, never for a half-typed number, or at once after a choice;
     // the focused box's description stays as it was, so nothing is said twice.
     void resultsAnnouncedAsTheySettle_data() {
-        QTest::addColumn<int>("languageCommands");
+        QTest::addColumn<QString>("language"); // Option1's word
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("said");
-        const QString level3 = ". BMR 1780 Cal, DCN 2759 Cal, DPN 128 Grm";
-        QTest::newRow("typed") << 0 << "18"
-                               << "BMR 1780 Cal, DCN 2136 Cal, DPN 96 Grm";
-        QTest::newRow("level") << 0 << "level" << reference::kEnglishAtStart[12].trimmed() + level3;
+        const QString level3 = ". " + reference::spoken(reference::expected());
+        QTest::newRow("typed") << kEnglish << "18"
+                               << reference::spoken(
+                                      reference::expected(reference::Sex::Male, kFilled));
+        QTest::newRow("level") << kEnglish << "level"
+                               << reference::kEnglishAtStart[12].trimmed() + level3;
         QTest::newRow("level, italian")
-            << 1 << "level" << reference::kItalian[12].trimmed() + level3;
-        QTest::newRow("formula") << 0 << "formula"
-                                 << "BMR 1864 Cal, DCN 2237 Cal, DPN 96 Grm";
-        QTest::newRow("cleared") << 0 << ""
+            << kItalian << "level" << reference::kItalian[12].trimmed() + level3;
+        QTest::newRow("formula") << kEnglish << "formula"
+                                 << reference::spoken(
+                                        reference::expected(reference::Formula::Herris,
+                                                            reference::Sex::Male, false, kFilled));
+        QTest::newRow("cleared") << kEnglish << ""
                                  << "Missing: Height [Cm]";
-        QTest::newRow("cleared, italian") << 1 << ""
+        QTest::newRow("cleared, italian") << kItalian << ""
                                           << "Manca: Altezza [Cm]";
     }
     void resultsAnnouncedAsTheySettle() {
-        QFETCH(int, languageCommands);
+        QFETCH(QString, language);
         QFETCH(QString, step);
         QFETCH(QString, said);
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        for (int i = 0; i < languageCommands; ++i)
-            form.ItaEng->trigger();
+        chooseLanguage(form, language, false);
         fill(form);
         const QString description = form.text[2]->accessibleDescription();
         if (step == "level")

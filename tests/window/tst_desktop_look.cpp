@@ -107,16 +107,15 @@ class DesktopLookTest : public QObject {
 
     // Real key events through the window, as the platform delivers them, in either language.
     void menuBarFromTheKeys_data() {
-        QTest::addColumn<int>("languageCommands");
-        QTest::newRow("english") << 0;
-        QTest::newRow("italian") << 1;
+        QTest::addColumn<QString>("word"); // Option1's caption, which names the language
+        QTest::newRow("english") << kEnglish;
+        QTest::newRow("italian") << kItalian;
     }
     void menuBarFromTheKeys() {
-        QFETCH(int, languageCommands);
+        QFETCH(QString, word);
         WindowFixture w;
         Form1& f = *w.form;
-        for (int i = 0; i < languageCommands; ++i)
-            f.ItaEng->trigger();
+        chooseLanguage(f, word, false);
         const std::optional<texts::Language> language = f.language();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         QMenuBar* bar = f.menuBar();

@@ -233,7 +233,7 @@ void LiveResultsTest::hintSaysWhatKeepsTheResultsAway() {
     const Form1& f = *w.form;
     w.typeAll(boxes);
     if (step.startsWith("language"))
-        f.ItaEng->trigger();
+        chooseLanguage(*w.form, kItalian);
     if (step == "herris" || step == "katch")
         (step == "katch" ? f.Katch : f.Herris)->trigger();
     else if (step.endsWith("her"))
@@ -342,7 +342,7 @@ void LiveResultsTest::resultsAreSelectedAndCopied() {
     QStringList offered;
     for (bool italian : {false, true}) {
         if (italian)
-            w.form->ItaEng->trigger();
+            chooseLanguage(*w.form, kItalian);
         QTimer::singleShot(0, [&] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu);
@@ -407,7 +407,7 @@ void LiveResultsTest::workingOpensByMouseAndKeyboard() {
     };
     for (bool italian : {false, true}) {
         if (italian)
-            w.form->ItaEng->trigger();
+            chooseLanguage(*w.form, kItalian);
         item = items[italian];
         chooseFromMenu();
         const QPoint inside(5, 5);
@@ -449,7 +449,7 @@ void LiveResultsTest::workingFitsAndIsCopiedWhole() {
         for (QAction* formula : {w.form->Mifflin, w.form->Herris, w.form->Katch})
             for (QAction* units : {w.form->cmkg, w.form->InchPound}) {
                 if (italian && formula == w.form->Mifflin && units == w.form->cmkg)
-                    w.form->ItaEng->trigger();
+                    chooseLanguage(*w.form, kItalian);
                 formula->trigger();
                 units->trigger();
                 w.form->showWorking();

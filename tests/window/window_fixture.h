@@ -26,6 +26,16 @@ inline void verifyTheme(const Form1& f, const reference::Theme& theme) {
     QCOMPARE(foreColor(f.DCNLabel), theme.dcnText);
 }
 
+// The language command run until the window speaks the language whose male option the word
+// names ("Lui", "Him"), at least once when byCommand: no test assumes which language follows.
+inline void chooseLanguage(Form1& form, const QString& word, bool byCommand = true) {
+    for (int press = 0; press < 10 && (form.Option1->text() != word || (byCommand && !press));
+         ++press)
+        form.ItaEng->trigger();
+    QCOMPARE(form.Option1->text(), word);
+}
+inline const QString kItalian = reference::kItalian[0], kEnglish = reference::kEnglishAtStart[0];
+
 struct WindowFixture {
     QStringList openedAddresses;
     bool browserStarts = true;
