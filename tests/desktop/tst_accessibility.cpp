@@ -145,16 +145,13 @@ class AccessibilityTest : public QObject {
         QTest::addColumn<QString>("described");
         const QStringList all = {"30", "80", "180", "", "1"};
         const QString level1 = reference::spoken(reference::expected(reference::Sex::Male, all));
-        QTest::newRow("level button") << all << true << kEnglish << "Command1(0)"
-                                      << "Sedentary. " + level1;
-        QTest::newRow("level box") << all << true << kEnglish << "text(4)"
-                                   << "1 - 5. " + level1;
-        QTest::newRow("no sex") << all << false << kEnglish << "text(0)"
-                                << "Choose Him or Her";
-        QTest::newRow("no sex, italian") << all << false << kItalian << "text(4)"
-                                         << "1 - 5. Scegli Lui o Lei";
-        QTest::newRow("no age") << QStringList{"", "80", "180"} << true << kEnglish << "text(1)"
-                                << "Missing: Age";
+        // clang-format off
+        QTest::newRow("level button") << all << true << kEnglish << "Command1(0)" << "Sedentary. " + level1;
+        QTest::newRow("level box") << all << true << kEnglish << "text(4)" << "1 - 5. " + level1;
+        QTest::newRow("no sex") << all << false << kEnglish << "text(0)" << "Choose Him or Her";
+        QTest::newRow("no sex, italian") << all << false << kItalian << "text(4)" << "1 - 5. Scegli Lui o Lei";
+        QTest::newRow("no age") << QStringList{"", "80", "180"} << true << kEnglish << "text(1)" << "Missing: Age";
+        // clang-format on
     }
 
     void focusedControlSaysTheResults() {
@@ -205,21 +202,16 @@ class AccessibilityTest : public QObject {
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("said");
         const QString level3 = ". " + reference::spoken(reference::expected());
-        QTest::newRow("typed") << kEnglish << "18"
-                               << reference::spoken(
-                                      reference::expected(reference::Sex::Male, kFilled));
-        QTest::newRow("level") << kEnglish << "level"
-                               << reference::kEnglishAtStart[12].trimmed() + level3;
-        QTest::newRow("level, italian")
-            << kItalian << "level" << reference::kItalian[12].trimmed() + level3;
-        QTest::newRow("formula") << kEnglish << "formula"
-                                 << reference::spoken(
-                                        reference::expected(reference::Formula::Herris,
-                                                            reference::Sex::Male, false, kFilled));
-        QTest::newRow("cleared") << kEnglish << ""
-                                 << "Missing: Height [Cm]";
-        QTest::newRow("cleared, italian") << kItalian << ""
-                                          << "Manca: Altezza [Cm]";
+        const QString herris = reference::spoken(
+            reference::expected(reference::Formula::Herris, reference::Sex::Male, false, kFilled));
+        // clang-format off
+        QTest::newRow("typed") << kEnglish << "18" << reference::spoken(reference::expected(reference::Sex::Male, kFilled));
+        QTest::newRow("level") << kEnglish << "level" << reference::kEnglishAtStart[12].trimmed() + level3;
+        QTest::newRow("level, italian") << kItalian << "level" << reference::kItalian[12].trimmed() + level3;
+        QTest::newRow("formula") << kEnglish << "formula" << herris;
+        QTest::newRow("cleared") << kEnglish << "" << "Missing: Height [Cm]";
+        QTest::newRow("cleared, italian") << kItalian << "" << "Manca: Altezza [Cm]";
+        // clang-format on
     }
     void resultsAnnouncedAsTheySettle() {
         QFETCH(QString, language);

@@ -79,10 +79,9 @@ void LiveResultsTest::levelButtonTypesItsLevel_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<QStringList>("captions");
     for (const ventrimo::LevelChoice& level : ventrimo::kLevels) {
-        const int number = ventrimo::levelNumber(level.value);
-        QStringList boxes = reference::kTyped;
-        boxes[4] = QString::number(number);
-        QTest::addRow("level %d", number)
+        QStringList boxes = reference::kTyped; // the reference's results for the level typed
+        boxes[4] = QString::number(ventrimo::levelNumber(level.value));
+        QTest::addRow("level %s", qPrintable(boxes[4]))
             << int(level.value) << reference::expected(reference::Sex::Male, boxes);
     }
 }
@@ -96,7 +95,6 @@ void LiveResultsTest::levelButtonTypesItsLevel() {
     QTest::mouseClick(w.form->Command1[std::size_t(button)], Qt::LeftButton);
     QCOMPARE(w.form->text[4]->text(), QString::number(button + 1));
     QVERIFY(w.resultsShown());
-    QVERIFY2(!captions.isEmpty(), "the reference expects results of this level");
     QCOMPARE(w.captions(), captions);
 }
 
@@ -203,26 +201,18 @@ void LiveResultsTest::hintSaysWhatKeepsTheResultsAway_data() {
     QTest::addColumn<QString>("hint"); // the hint in the result area, or none
     const QStringList all = {"30", "80", "180", "", "3"}, noAge = {"", "80", "180", "", "3"},
                       huge = {"30", "9e37", "180", "", "3"};
-    QTest::newRow("every number") << all << ""
-                                  << "Choose Him or Her";
-    QTest::newRow("italian") << all << "language"
-                             << "Scegli Lui o Lei";
-    QTest::newRow("harris-benedict") << all << "herris"
-                                     << "Choose Him or Her";
-    QTest::newRow("age missing") << noAge << ""
-                                 << "Missing: Age";
-    QTest::newRow("age missing, italian") << noAge << "language"
-                                          << "Manca: Età";
-    QTest::newRow("height missing, italian") << QStringList{"30", "80", "", "", "3"} << "language"
-                                             << "Manca: Altezza [Cm]";
-    QTest::newRow("no results") << huge << "her"
-                                << "No results for these numbers";
-    QTest::newRow("no results, italian") << huge << "language her"
-                                         << "Nessun risultato con questi numeri";
-    QTest::newRow("sex chosen") << all << "her"
-                                << "";
-    QTest::newRow("katch-mcardle") << QStringList{"30", "80", "180", "20", "3"} << "katch"
-                                   << "";
+    // clang-format off
+    QTest::newRow("every number") << all << "" << "Choose Him or Her";
+    QTest::newRow("italian") << all << "language" << "Scegli Lui o Lei";
+    QTest::newRow("harris-benedict") << all << "herris" << "Choose Him or Her";
+    QTest::newRow("age missing") << noAge << "" << "Missing: Age";
+    QTest::newRow("age missing, italian") << noAge << "language" << "Manca: Età";
+    QTest::newRow("height missing, italian") << QStringList{"30", "80", "", "", "3"} << "language" << "Manca: Altezza [Cm]";
+    QTest::newRow("no results") << huge << "her" << "No results for these numbers";
+    QTest::newRow("no results, italian") << huge << "language her" << "Nessun risultato con questi numeri";
+    QTest::newRow("sex chosen") << all << "her" << "";
+    QTest::newRow("katch-mcardle") << QStringList{"30", "80", "180", "20", "3"} << "katch" << "";
+    // clang-format on
 }
 
 void LiveResultsTest::hintSaysWhatKeepsTheResultsAway() {
