@@ -307,11 +307,8 @@ inline QStringList expected(Formula formula, Sex sex, bool imperial, const QStri
     return {};
 }
 // The results as a screen reader hears them: "BMR 1780 Cal, DCN 2136 Cal, DPN 96 Grm".
-inline QString spoken(const QStringList& captions) {
-    QStringList said;
-    for (const QString& caption : captions)
-        said << caption.simplified();
-    return said.join(", ");
+inline QString spoken(QStringList captions) {
+    return captions.replaceInStrings("  ", " ").join(", ");
 }
 // The boxes most tests type: age 30, weight 80, height 180, level 3; and their captions.
 inline const QStringList kTyped = {"30", "80", "180", "", "3"};

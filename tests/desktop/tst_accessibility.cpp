@@ -202,9 +202,8 @@ class AccessibilityTest : public QObject {
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("said");
         const QString level3 = ". " + reference::spoken(reference::expected());
-        const QString herris = reference::spoken(
-            reference::expected(reference::Formula::Herris, reference::Sex::Male, false, kFilled));
         // clang-format off
+        const QString herris = reference::spoken(reference::expected(reference::Formula::Herris, reference::Sex::Male, false, kFilled));
         QTest::newRow("typed") << kEnglish << "18" << reference::spoken(reference::expected(reference::Sex::Male, kFilled));
         QTest::newRow("level") << kEnglish << "level" << reference::kEnglishAtStart[12].trimmed() + level3;
         QTest::newRow("level, italian") << kItalian << "level" << reference::kItalian[12].trimmed() + level3;

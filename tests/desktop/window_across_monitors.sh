@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # The window dragged by openbox from a monitor at scale 1 onto one at 1.5 and back (one Xvfb
 # screen split in two; -noreset keeps the monitors): its device pixels follow the monitor's scale.
-# With "none" as the second argument no window manager runs, so nobody but the program applies
-# its new size hints: a window that only re-pins them keeps its old size.
+# With "none" no window manager applies the new size hints: the program must resize itself.
 set -euo pipefail
 [ -n "${VENTRIMO_X11_INSIDE:-}" ] || VENTRIMO_X11_INSIDE=1 exec \
   "$(dirname "$0")/../../scripts/with-xvfb.sh" "-screen 0 2560x1024x24 -noreset" "$0" "$@"

@@ -66,14 +66,12 @@ void LayoutTest::boxesRefuseTypingPastTheirLength() {
 
 void LayoutTest::levelButtonsCarryCaptionsAndTags() {
     WindowFixture w;
-    QStringList captions, tags;
+    QStringList tags;
     for (const CommandButton* button : w.form->Command1) {
-        captions << button->text();
+        QCOMPARE(button->text(), QString::number(tags.size() + 1));
         tags << button->Tag;
     }
     QCOMPARE(tags, reference::kLevelTags);
-    for (qsizetype i = 0; i < captions.size(); ++i)
-        QCOMPARE(captions[i], QString::number(i + 1));
     // Neighbours overlap by one pixel and the last one is cut at the right edge.
     QCOMPARE(w.form->Command1[0]->geometry().right(), w.form->Command1[1]->x());
     QVERIFY(w.form->Command1.back()->geometry().right() >= w.form->centralWidget()->width());
