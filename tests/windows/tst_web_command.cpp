@@ -47,8 +47,8 @@ class WebCommand : public QObject {
         form.WEB->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(recordedStarts(record).size(), 2, 30000);
         const QString expected =
-            QStringList{QString::number(kShowMinimized), "explorer", texts::kWebAddress}.join(
-                u'\t');
+            QStringList{QString::number(kShowMinimized), "explorer", texts::kWebAddress.c_str()}
+                .join(u'\t');
         for (const QString& start : recordedStarts(record))
             QCOMPARE(start, expected);
     }
