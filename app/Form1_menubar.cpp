@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -40,6 +41,10 @@ class MenuBarFit : public QObject {
             font.setPixelSize(--pixels);
             bar->setFont(font);
         }
+        // The bar takes the height of its entries only when the window lays it out again; until
+        // then taller entries overflow it, and it shows its extension ("»") in their place.
+        if (QLayout* layout = bar->parentWidget() ? bar->parentWidget()->layout() : nullptr)
+            layout->activate();
     }
 
     QMenuBar* bar;
