@@ -6,7 +6,10 @@ set -euo pipefail
 [ -n "${VENTRIMO_X11_INSIDE:-}" ] || VENTRIMO_X11_INSIDE=1 exec \
   "$(dirname "$0")/../../scripts/with-xvfb.sh" "-screen 0 2560x1024x24 -noreset" "$0" "$@"
 xrandr --setmonitor LEFT 1280/338x1024/270+0+0 none --setmonitor RIGHT 1280/338x1024/270+1280+0 none
-[ "${2:-openbox}" = none ] || openbox --sm-disable 2>/dev/null &
+wm=${2:-openbox}
+[ "$wm" = none ] || openbox --sm-disable 2>/dev/null &
+# The window maps once openbox manages the screen, as on a desktop, so that it never races a move.
+[ "$wm" = none ] || until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q id; do sleep .1; done
 QT_QPA_PLATFORM=xcb QT_SCREEN_SCALE_FACTORS="LEFT=1;RIGHT=1.5" "$1" &
 trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
 id=$(xdotool search --sync --name '^Ventrimo$' | head -n1)
