@@ -7,7 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QtTest>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>

@@ -10,7 +10,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <deque>

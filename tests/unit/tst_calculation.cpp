@@ -4,7 +4,7 @@
 #include "calc/working.h"
 #include "reference.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // Reading and printing numbers.
 #include "calc/numbers.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <limits>

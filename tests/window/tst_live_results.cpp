@@ -2,6 +2,7 @@
 #include "window_fixture.h"
 
 #include <QRegularExpression>
+#include <QSignalSpy>
 
 class LiveResultsTest : public QObject {
     Q_OBJECT

@@ -9,7 +9,8 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QtTest>
+#include <QTest>
+#include <QTimer>
 
 #include <memory>
 

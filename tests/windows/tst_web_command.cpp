@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 
