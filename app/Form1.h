@@ -190,7 +190,7 @@ class Form1 : public QMainWindow {
     void applyTheme(const themes::Theme& theme);
     void writeTexts(const texts::Catalogue& catalogue, bool byCommand);
     void setUpVoice();
-    void writeVoiceTexts(const texts::Catalogue& catalogue);
+    void writeVoiceTexts();
     bool isVoiced(const QWidget* control) const;
     voice::Gap resultsGap() const;
 

@@ -99,8 +99,9 @@ void Form1::setUpVoice() {
     settling->setSingleShot(true);
     settling->setInterval(kSettleMilliseconds);
     connect(settling, &QTimer::timeout, this, [this] {
-        if (resultsSentence() != Voice->sentence())
-            Voice->say(resultsSentence());
+        const QString sentence = resultsSentence();
+        if (sentence != Voice->sentence())
+            Voice->say(sentence);
     });
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
@@ -126,7 +127,7 @@ bool Form1::isVoiced(const QWidget* control) const {
 
 // What a language writes beyond the captions: Option2 named by its caption without the
 // spaces that push it to the right, and the hint.
-void Form1::writeVoiceTexts(const texts::Catalogue& /*catalogue*/) {
+void Form1::writeVoiceTexts() {
     Option2->setAccessibleName(Option2->text().trimmed());
     speakResults();
 }
@@ -148,10 +149,9 @@ QString Form1::resultsSentence() const {
 // The hint says what keeps the results away while they are hidden; the options say that a
 // sex is to be chosen while none is.
 void Form1::speakResults() {
-    const voice::Gap gap = resultsGap();
-    const bool hint = BMRLabel->isHidden() && gap.wait != voice::Wait::Nothing;
+    const bool hint = BMRLabel->isHidden() && resultsGap().wait != voice::Wait::Nothing;
     if (hint)
-        SexHint->setText(voice::gapSentence(words(), gap, Label[std::size_t(gap.box)]->text()));
+        SexHint->setText(resultsSentence()); // what keeps the results away
     SexHint->setVisible(hint);
     const QString choose =
         sex() == ventrimo::Sex::None ? QString::fromUtf8(words().chooseSex.c_str()) : QString();

@@ -27,7 +27,7 @@ void Form1::writeTexts(const texts::Catalogue& catalogue, bool byCommand) {
     for (const ventrimo::LevelChoice& level : ventrimo::kLevels)
         button(level.value)
             ->setToolTip(ventrimo::levelName(level.value, catalogue.language).c_str());
-    writeVoiceTexts(catalogue);
+    writeVoiceTexts();
 }
 
 // A caption that names no language turns the window to English.
