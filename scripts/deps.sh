@@ -1,7 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, when any is missing.
 # Idempotent: a machine that has them all is left alone and no package list is fetched.
+# Debian 12 (bookworm) and 13 (trixie) are supported, and Ubuntu 24.04 (noble), built from the
+# same packages; the names that differ between them are picked by the release.
 set -euo pipefail
+
+. /etc/os-release
+case ${VERSION_CODENAME:-} in
+bookworm) clang_runtime=libclang-rt-14-dev ;;
+noble) clang_runtime=libclang-rt-18-dev ;;
+trixie) clang_runtime=libclang-rt-19-dev ;;
+*)
+  echo "$0: ${PRETTY_NAME:-this system} is not supported: Debian 12 or 13, or Ubuntu 24.04" >&2
+  exit 2 ;;
+esac
 
 packages=(
   cmake ninja-build g++ pkg-config
@@ -15,7 +27,7 @@ for set in "$@"; do
       xvfb xauth x11-apps x11-utils imagemagick clang-format
       qt6-gtk-platformtheme qt6-wayland weston lintian
       binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev diffoscope-minimal
-      clang libclang-rt-14-dev libbenchmark-dev
+      clang "$clang_runtime" libbenchmark-dev
       openbox x11-xserver-utils xdotool fonts-cantarell
       orca at-spi2-core dbus-daemon libglib2.0-bin dconf-service dconf-gsettings-backend
     ) ;;
@@ -25,8 +37,11 @@ for set in "$@"; do
     # build under Wine with an X server of their own, and read the program file with pefile.
     packages+=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev xz-utils nsis
       wine64 xvfb xauth python3-pefile diffoscope-minimal) ;;
+  --debian-root)
+    # scripts/debian13.sh makes a Debian 13 root from Debian's mirror.
+    packages+=(mmdebstrap util-linux git) ;;
   *)
-    echo "usage: $0 [--test] [--windows]" >&2
+    echo "usage: $0 [--test] [--windows] [--debian-root]" >&2
     exit 2 ;;
   esac
 done
