@@ -110,8 +110,10 @@ double median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-void printRatios(const char* what, const char* unit, double scale,
-                 std::vector<double> Samples::*values, double target) {
+// Which of a start's measurements to compare.
+using Measure = std::vector<double> Samples::*;
+
+void printRatios(const char* what, const char* unit, double scale, Measure values, double target) {
     const double app = median(samples[Window].*values);
     const double floor = median(samples[Floor].*values);
     const double textFloor = median(samples[TextFloor].*values);

@@ -168,7 +168,9 @@ inline float proteinFactor(double level, Sex sex) {
 
 // The three results before the window rounds them to whole numbers (Harris-Benedict's basal
 // rate is whole already: its formula rounds it before the daily need is formed from it).
-template <typename N> struct Steps { N bmr, dcn, dpn; };
+template <typename N> struct Steps {
+    N bmr, dcn, dpn; // the basal rate, the daily need, the protein
+};
 
 // The level picks the activity button; a level box the clamp has not yet pulled into 1 to 5
 // picks the nearest button, so that validity can be judged before the clamp runs.

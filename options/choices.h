@@ -53,12 +53,15 @@ inline constexpr ListOf<Formula, FormulaChoice> kFormulas = {{
      .needsSex = false},
 }};
 
+// Where a catalogue keeps a unit system's row captions.
+using CaptionsIn = texts::UnitCaptions texts::Catalogue::*;
+
 struct UnitChoice {
     UnitSystem value;
     texts::Text item;  // the menu item
     texts::Text title; // the menu's title once chosen
     texts::UnitTips tips;
-    texts::UnitCaptions texts::Catalogue::*captions; // the row captions, in each language
+    CaptionsIn captions; // the row captions, in each language
 };
 
 inline constexpr ListOf<UnitSystem, UnitChoice> kUnitSystems = {{

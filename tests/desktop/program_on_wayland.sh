@@ -13,7 +13,7 @@ trap 'rm -f "$log"' EXIT
 QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" 2>"$log" &
 pid=$!
 for _ in $(seq 200); do
-  grep -q 'wl_surface@[0-9]*\.attach(wl_buffer' "$log" && break
+  grep -q 'wl_surface[@#][0-9]*\.attach(wl_buffer' "$log" && break
   sleep 0.1
 done
 kill "$pid" 2>/dev/null || true
@@ -29,5 +29,5 @@ grep -q "set_app_id(\"$app_id\")" <<<"$requests" || fail "no app id $app_id"
 min=$(grep -o 'set_min_size([0-9]*, [0-9]*)' <<<"$requests" | tail -n 1 | tr -dc '0-9,')
 max=$(grep -o 'set_max_size([0-9]*, [0-9]*)' <<<"$requests" | tail -n 1 | tr -dc '0-9,')
 [ -n "$min" ] && [ "$min" = "$max" ] || fail "the size is not fixed: min $min, max $max"
-grep -q 'wl_surface@[0-9]*\.attach(wl_buffer' <<<"$requests" || fail "nothing was painted"
+grep -q 'wl_surface[@#][0-9]*\.attach(wl_buffer' <<<"$requests" || fail "nothing was painted"
 echo "app id $app_id, fixed size ${min/,/ x }, painted"

@@ -108,7 +108,7 @@ class AppearanceTest : public QObject {
         Form1 form;
         scenes::play(form, scene);
         form.show();
-        QApplication::setActiveWindow(&form);
+        form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QWidget* target = focusTarget(form, control);
         form.Command1[0]->setFocus(); // away from the target, and no caret in a box

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Every language-dependent text of the window, in the order the window writes them, with the
@@ -49,13 +51,13 @@ class LocalisationTest : public QObject {
 void LocalisationTest::startLanguageFromTheFirstWeekday_data() {
     QTest::addColumn<QString>("weekday");
     QTest::addColumn<bool>("italian");
-    QTest::newRow("Italian, Monday first") << u"lunedì"_qs << true;
-    QTest::newRow("acute accent") << u"lunedí"_qs << true;
-    QTest::newRow("Italian, Sunday first") << u"domenica"_qs << false;
-    QTest::newRow("capital L") << u"Lunedì"_qs << false;
-    QTest::newRow("with a blank") << u"lunedì "_qs << false;
-    QTest::newRow("English Monday") << u"Monday"_qs << false;
-    QTest::newRow("English Sunday") << u"Sunday"_qs << false;
+    QTest::newRow("Italian, Monday first") << u"lunedì"_s << true;
+    QTest::newRow("acute accent") << u"lunedí"_s << true;
+    QTest::newRow("Italian, Sunday first") << u"domenica"_s << false;
+    QTest::newRow("capital L") << u"Lunedì"_s << false;
+    QTest::newRow("with a blank") << u"lunedì "_s << false;
+    QTest::newRow("English Monday") << u"Monday"_s << false;
+    QTest::newRow("English Sunday") << u"Sunday"_s << false;
     QTest::newRow("empty") << QString() << false;
 }
 
@@ -110,7 +112,7 @@ void LocalisationTest::startUpFromTheRealLocale() {
 }
 
 void LocalisationTest::languageCommandFromItalian() {
-    WindowFixture w(u"lunedì"_qs);
+    WindowFixture w(u"lunedì"_s);
     w.form->ItaEng->trigger();
     QCOMPARE(languageTexts(*w.form), reference::kEnglishByCommand);
     w.form->InchPound->trigger();
@@ -154,7 +156,7 @@ void LocalisationTest::unitCaptions_data() {
     for (const reference::UnitCaptions& row : reference::kUnitCaptions)
         QTest::addRow("%s %s", row.italian ? "Italian" : "English",
                       row.imperial ? "imperial" : "metric")
-            << (row.italian ? u"lunedì"_qs : u"Monday"_qs) << row.imperial << row.weight
+            << (row.italian ? u"lunedì"_s : u"Monday"_s) << row.imperial << row.weight
             << row.height;
 }
 
@@ -210,9 +212,9 @@ void LocalisationTest::disclaimer_data() {
     QTest::addColumn<QString>("weekday");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("message");
-    QTest::newRow("Italian") << u"lunedì"_qs << reference::kItalianDisclaimer.title
+    QTest::newRow("Italian") << u"lunedì"_s << reference::kItalianDisclaimer.title
                              << reference::kItalianDisclaimer.message;
-    QTest::newRow("English") << u"Monday"_qs << reference::kEnglishDisclaimer.title
+    QTest::newRow("English") << u"Monday"_s << reference::kEnglishDisclaimer.title
                              << reference::kEnglishDisclaimer.message;
 }
 

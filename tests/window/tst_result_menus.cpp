@@ -18,7 +18,7 @@ class ResultMenusTest : public QObject {
 // language, copies the whole caption. Afterwards the label looks as it did.
 void ResultMenusTest::resultsAreSelectedAndCopied() {
     WindowFixture w;
-    QApplication::setActiveWindow(w.form.get());
+    w.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
     w.clickOption(w.form->Option1);
     w.typeAll({"30", "80", "180", "", "3"});
@@ -76,7 +76,7 @@ void ResultMenusTest::workingOpensByMouseAndKeyboard() {
     QFETCH(QStringList, items);
     QFETCH(QString, firstMessage);
     WindowFixture w;
-    QApplication::setActiveWindow(w.form.get());
+    w.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
     w.clickOption(w.form->Option1);
     w.typeAll({"30", "80", "180", "", "1"});
@@ -100,7 +100,7 @@ void ResultMenusTest::workingOpensByMouseAndKeyboard() {
         poll->start(10);
     };
     auto shiftF10 = [&w] { // after a menu has closed, the window is active again
-        QApplication::setActiveWindow(w.form.get());
+        w.form->activateWindow();
         QTest::keyClick(w.form->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     };
     for (bool italian : {false, true}) {
@@ -163,8 +163,8 @@ void ResultMenusTest::workingFitsAndIsCopiedWhole() {
         QVERIFY(box);
         QVERIFY(box->findChild<QLabel*>("qt_msgbox_label")->textInteractionFlags() &
                 Qt::TextSelectableByKeyboard);
-        QApplication::setActiveWindow(box);
-        QVERIFY(QTest::qWaitForWindowActive(box));
+        box->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), box);
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
         copied << QGuiApplication::clipboard()->text();
