@@ -2,9 +2,9 @@
 // laid out in twips, fifteen to a pixel at 96 dots per inch.
 #include "Form1.h"
 
-#include "app/Form1_accessible.h"
 #include "app/Form1_menubar.h"
 #include "app/Form1_scale.h"
+#include "app/Form1_screen_reader.h"
 #include "calc/metabolic.h"
 #include "localisation/texts.h"
 #include "options/choices.h"
@@ -55,7 +55,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     installAccessibleInterfaces(); // before the first box, whose interface is kept once made
-    auto* client = new QWidget(this);
+    auto* client = new ClientArea(this);
     client->setFixedSize(5400 / kTwipsPerPixel, 7590 / kTwipsPerPixel);
     setCentralWidget(client);
     pinSystemColours(client);
@@ -68,7 +68,8 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setFixedSize(sizeHint());
     followScreenScale(this);
 
-    setUpVoice();
+    createHint();
+    setUpScreenReader();
     Form_Load();
 }
 
@@ -150,6 +151,7 @@ void Form1::createControls(QWidget* client) {
     Option3->setChecked(true);
     Option3->hide();
     Option3->setEnabled(false); // nothing, not even assistive technology, selects it again
+    Option3->setFocusPolicy(Qt::NoFocus);
 
     // The options are the sexes: each button's id is its sex.
     sexes = new QButtonGroup(this);

@@ -13,11 +13,12 @@
 //                  bar to the window and adds F10; Form1_scale.* keeps the window's size in
 //                  step with its monitor's scale; Form1_application.* and
 //                  Form1_style.* what the whole application shares (style, icon, desktop id,
-//                  placing the window by placement.*); Form1_voice.cpp the hint that says what
-//                  keeps the results away and the results said to a screen reader (over
-//                  localisation/voice.*), by the announcer and the input boxes' interfaces of
-//                  Form1_accessible.*; main.cpp, which answers --help and
-//                  --version by command_line.* before it opens a display.
+//                  placing the window by placement.*); Form1_hint.cpp the hint that says what
+//                  keeps the results away; Form1_screen_reader.* all a screen reader hears
+//                  beyond Qt's own interfaces (the announcer, the boxes' and the client area's
+//                  interfaces, the settle timer, the focused control's description), over
+//                  localisation/voice.*; main.cpp, which answers --help and --version by
+//                  command_line.* before it opens a display.
 //   calc/          Form1_refresh.cpp: InputsValid, Recalculate, RefreshResults, text_Change,
 //                  Command1_Click, reading the controls (currentInputs), over numbers.* and
 //                  metabolic.*; Form1_working.cpp the boxes that show how the results were
@@ -53,8 +54,8 @@
 // Recalculate clamps the level and turns "." into "," in each box, computes the tidied inputs
 // once and writes the three captions and their visibility. Its own box writes raise change
 // events as any write does, but the refresh they would run is already under way and is
-// skipped. Last, speakResults shows or hides the hint; the announcer speaks the results half a
-// second after the last key (sayResultsSoon). Qt repaints the labels.
+// skipped. Last, showWhatKeepsTheResults shows or hides the hint; the announcer speaks the
+// results half a second after the last key (announceResultsSoon). Qt repaints the labels.
 #pragma once
 
 #include "Form1_controls.h"
@@ -116,7 +117,7 @@ class Form1 : public QMainWindow {
     // Shown in the result area while the results are hidden: what keeps them away.
     QLabel* SexHint = nullptr;
     // Speaks the results to a screen reader as they settle.
-    Announcer* Voice = nullptr;
+    Announcer* announcer = nullptr;
 
     // The last results, rounded as shown.
     float BMR = 0, DCN = 0, DPN = 0;
@@ -140,12 +141,14 @@ class Form1 : public QMainWindow {
     void showWorking();
     void showTargets();
 
-    // Voice (app/Form1_voice.cpp): the hint and the options' description; the results, or what
-    // keeps them away, as a sentence; said once typing pauses, or at once after a first text.
-    void speakResults();
+    // The hint below the boxes and the options' description, while the results are hidden
+    // (app/Form1_hint.cpp); the results, or what keeps them away, as a sentence.
+    void showWhatKeepsTheResults();
     QString resultsSentence() const;
-    void sayResultsSoon();
-    void sayResultsNow(const QString& first = {});
+    // The sentence announced once typing pauses, or at once after a first text
+    // (app/Form1_screen_reader.cpp).
+    void announceResultsSoon();
+    void announceResultsNow(const QString& first = {});
 
     // The choices as the menus' marks and the options' selection hold them.
     ventrimo::Formula formula() const;
@@ -189,9 +192,10 @@ class Form1 : public QMainWindow {
     void pinSystemColours(QWidget* client);
     void applyTheme(const themes::Theme& theme);
     void writeTexts(const texts::Catalogue& catalogue, bool byCommand);
-    void setUpVoice();
-    void writeVoiceTexts();
-    bool isVoiced(const QWidget* control) const;
+    void createHint();
+    void setUpScreenReader();
+    void writeAccessibleNames();
+    bool describesResults(const QWidget* control) const;
     voice::Gap resultsGap() const;
 
     // The items of each menu, and the three options, each carrying its choice's value.

@@ -49,7 +49,7 @@ void Form1::RefreshResults() {
         recalculate(inputs, now);
     else
         setResultsVisible(false);
-    speakResults();
+    showWhatKeepsTheResults();
 }
 
 // Writes a new text into a box the user may be typing in, keeping the caret where it was.
@@ -105,7 +105,7 @@ void Form1::recalculate(const ventrimo::Inputs& inputs, const ventrimo::Evaluati
 
 void Form1::text_Change(int /*index*/) {
     if (!rewritingBoxes)
-        sayResultsSoon();
+        announceResultsSoon();
     RefreshResults();
 }
 
@@ -119,5 +119,5 @@ void Form1::Command1_Click(int index) {
         if (now.valid)
             recalculate(inputs, now);
     }
-    sayResultsNow(Command1[std::size_t(index)]->toolTip()); // the level, then the results
+    announceResultsNow(Command1[std::size_t(index)]->toolTip()); // the level, then the results
 }

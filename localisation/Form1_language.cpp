@@ -27,7 +27,8 @@ void Form1::writeTexts(const texts::Catalogue& catalogue, bool byCommand) {
     for (const ventrimo::LevelChoice& level : ventrimo::kLevels)
         button(level.value)
             ->setToolTip(ventrimo::levelName(level.value, catalogue.language).c_str());
-    writeVoiceTexts();
+    writeAccessibleNames();
+    showWhatKeepsTheResults();
 }
 
 // A caption that names no language turns the window to English.
@@ -45,5 +46,5 @@ void Form1::UpdateUnitLabels() {
         Label[1]->setText(captions.weight.c_str());
         Label[2]->setText(captions.height.c_str());
     }
-    speakResults(); // the hint names a box by its caption
+    showWhatKeepsTheResults(); // the hint names a box by its caption
 }

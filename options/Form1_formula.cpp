@@ -14,7 +14,7 @@ void Form1::chooseFormula(ventrimo::Formula chosen) {
     menuItem(formulas, int(chosen))->setChecked(true); // the group clears the other marks
     Formula->setTitle(QString::fromUtf8(ventrimo::choice(chosen).name.c_str()));
     RefreshResults();
-    sayResultsNow();
+    announceResultsNow();
 }
 
 void Form1::Mifflin_Click() {

@@ -15,7 +15,7 @@ ventrimo::Sex Form1::sex() const {
 void Form1::chooseSex(ventrimo::Sex chosen) {
     applyTheme(*ventrimo::choice(chosen).theme);
     RefreshResults();
-    sayResultsNow();
+    announceResultsNow();
 }
 
 void Form1::Option1_Click() {

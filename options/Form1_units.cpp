@@ -19,7 +19,7 @@ void Form1::chooseUnits(ventrimo::UnitSystem chosen) {
     Units->setTitle(QString::fromUtf8(choice.title.c_str()));
     UpdateUnitLabels();
     RefreshResults();
-    sayResultsNow();
+    announceResultsNow();
 }
 
 void Form1::cmkg_Click() {

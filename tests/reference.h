@@ -363,6 +363,8 @@ inline const QList<Target> kTargetLines = {
     {2500, 1300, Sex::Female, false, false, 0, "Lose 1 kg a week: 2500 − 1100 = 1400 Cal"},
     {2250, 1000, Sex::None, false, false, 0, "Lose 1 kg a week: 2250 − 1100 = 1150 Cal — below 1200 Cal: only under medical supervision"},
     {2136, 1780, Sex::Male, true, true, 0, "Perdere 2 lb a settimana: 2136 − 1000 = 1136 Cal — sotto il tuo BMR, sotto 1500 Cal: solo sotto controllo medico"},
+    {2136, 1780, Sex::Male, false, true, 6, "7700 Cal per chilogrammo valgono per le prime settimane: man mano che il peso scende, il calo rallenta."},
+    {2136, 1780, Sex::Male, true, true, 6, "3500 Cal per libbra valgono per le prime settimane: man mano che il peso scende, il calo rallenta."},
 };
 // clang-format on
 

@@ -1,13 +1,35 @@
-#include "Form1_accessible.h"
+// The window's voice for a screen reader.
+//
+// The result labels cannot take the focus, so a screen reader never reads them while the user
+// types. Two things say them instead:
+// - When focus reaches an input box or a level button, its accessible description is its tool
+//   tip followed by the results, or by what keeps them away; the screen reader reads it with
+//   the control. It is written as the focus arrives and taken back as it leaves, never while
+//   the control has the focus, so a Qt that tells description changes (6.8 does; 6.4 sends the
+//   object's path in place of the text) has no change to tell.
+// - While the control has the focus, the announcer speaks the results once they settle: half a
+//   second after the last key, so that a half-typed number is never read, and not at all when
+//   the sentence is the one said last (a key typed and taken back within the pause); at once
+//   after a level button, a sex, a formula or a unit system is chosen.
+#include "app/Form1_screen_reader.h"
 
+#include "app/Form1.h"
 #include "app/Form1_controls.h"
+#include "localisation/voice.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
+constexpr int kSettleMilliseconds = 500;
+
+// A notification whose name is the announcer's last sentence.
 class AnnouncerInterface : public QAccessibleWidget {
   public:
     explicit AnnouncerInterface(Announcer* announcer)
@@ -18,6 +40,36 @@ class AnnouncerInterface : public QAccessibleWidget {
 
   private:
     Announcer* announcer;
+};
+
+// The client area as assistive technology sees it: every control but the hidden placeholder
+// option, which only holds the selection until a sex is chosen and is nothing a user can reach
+// or choose.
+class ClientInterface : public QAccessibleWidget {
+  public:
+    explicit ClientInterface(ClientArea* client) : QAccessibleWidget(client) {}
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QWidgetList list = children();
+        return index >= 0 && index < list.size()
+                   ? QAccessible::queryAccessibleInterface(list[index])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(children().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    }
+
+  private:
+    QWidgetList children() const {
+        const auto* form = qobject_cast<const Form1*>(widget()->parentWidget());
+        QWidgetList list;
+        for (QObject* object : widget()->children())
+            if (auto* control = qobject_cast<QWidget*>(object))
+                if (!control->isWindow() && (!form || control != form->Option3))
+                    list.append(control);
+        return list;
+    }
 };
 
 // An input box as a screen reader reads it. Qt's own line-edit interface reports its text
@@ -114,10 +166,20 @@ QAccessibleInterface* windowInterface(const QString& /*className*/, QObject* obj
         return new AnnouncerInterface(announcer);
     if (auto* box = dynamic_cast<InputBox*>(object))
         return new BoxInterface(box);
+    if (auto* client = dynamic_cast<ClientArea*>(object))
+        return new ClientInterface(client);
     return nullptr;
 }
 
 } // namespace
+
+void installAccessibleInterfaces() {
+    static const bool installed = [] {
+        QAccessible::installFactory(windowInterface);
+        return true;
+    }();
+    (void)installed;
+}
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
@@ -126,16 +188,62 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void Announcer::say(const QString& sentence) {
-    hide();
+void Announcer::announce(const QString& sentence) {
     said = sentence;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(this, sentence);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    hide();
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     show();
+#endif
+    emit announced(sentence);
 }
 
-void installAccessibleInterfaces() {
-    static const bool installed = [] {
-        QAccessible::installFactory(windowInterface);
-        return true;
-    }();
-    (void)installed;
+void Form1::setUpScreenReader() {
+    announcer = new Announcer(centralWidget());
+    settling = new QTimer(this);
+    settling->setSingleShot(true);
+    settling->setInterval(kSettleMilliseconds);
+    connect(settling, &QTimer::timeout, this, [this] {
+        const QString sentence = resultsSentence();
+        if (sentence != announcer->sentence())
+            announcer->announce(sentence);
+    });
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (describesResults(old))
+            old->setAccessibleDescription({}); // back to its tool tip alone
+        if (describesResults(now))
+            now->setAccessibleDescription(voice::described(now->toolTip(), resultsSentence()));
+    });
+}
+
+// The application's focus changes while the controls are destroyed; by then the window no
+// longer listens.
+Form1::~Form1() {
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
+
+bool Form1::describesResults(const QWidget* control) const {
+    if (!control)
+        return false;
+    return std::ranges::find(text, control) != text.end() ||
+           std::ranges::find(Command1, control) != Command1.end();
+}
+
+// Option2 named by its caption without the spaces that push it to the right.
+void Form1::writeAccessibleNames() {
+    Option2->setAccessibleName(Option2->text().trimmed());
+}
+
+void Form1::announceResultsSoon() {
+    settling->start();
+}
+
+void Form1::announceResultsNow(const QString& first) {
+    settling->stop();
+    announcer->announce(voice::described(first, resultsSentence()));
 }
