@@ -151,7 +151,6 @@ void Form1::createControls(QWidget* client) {
     Option3->setChecked(true);
     Option3->hide();
     Option3->setEnabled(false); // nothing, not even assistive technology, selects it again
-    Option3->setFocusPolicy(Qt::NoFocus);
 
     // The options are the sexes: each button's id is its sex.
     sexes = new QButtonGroup(this);
@@ -168,6 +167,9 @@ void Form1::createControls(QWidget* client) {
     tabChain.append(QList<QWidget*>(text.begin() + 1, text.end()));
     for (qsizetype i = 1; i < tabChain.size(); ++i)
         setTabOrder(tabChain[i - 1], tabChain[i]);
+    // Taken out of the chain only now: before, setTabOrder would leave the chain starting at
+    // the last box rather than at Option1, where the focus goes first.
+    Option3->setFocusPolicy(Qt::NoFocus);
 }
 
 // Each menu item carries the value of its row, in an exclusive group; the first row of each

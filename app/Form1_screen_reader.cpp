@@ -100,6 +100,15 @@ class BoxInterface : public QAccessibleWidget,
         else
             QAccessibleWidget::setText(kind, value);
     }
+    // Named by its caption (the buddy of the box), with no relation to the caption's label:
+    // Orca 48 keeps a label's text for up to a minute, and after the language command it said
+    // the old caption, then the new name.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto related = QAccessibleWidget::relations(match);
+        related.removeIf([](const auto& relation) { return relation.second & QAccessible::Label; });
+        return related;
+    }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.editable = !box()->isReadOnly();

@@ -23,7 +23,7 @@ inside() { # ROOT COMMAND...
   shift
   unshare --mount --pid --fork --kill-child=SIGKILL -- /bin/bash -euc '
     at=$1 && shift
-    mount --make-rprivate /
+    mount --make-rprivate / && mount --bind "$at" "$at" # a mount point, as a root is
     mount -t proc proc "$at/proc"
     mount --rbind /dev "$at/dev" && mount -t tmpfs -o mode=1777 tmpfs "$at/dev/shm"
     mount --rbind /sys "$at/sys"

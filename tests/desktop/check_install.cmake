@@ -15,8 +15,7 @@ set(expected
     share/metainfo/${APP_ID}.metainfo.xml
     share/man/man1/ventrimo.1.gz
     share/doc/ventrimo/copyright
-    share/doc/ventrimo/changelog.gz
-    share/lintian/overrides/ventrimo)
+    share/doc/ventrimo/changelog.gz)
 foreach(side 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${side}x${side}/apps/ventrimo.png)
 endforeach()
