@@ -56,6 +56,25 @@
 // events as any write does, but the refresh they would run is already under way and is
 // skipped. Last, showWhatKeepsTheResults shows or hides the hint; the announcer speaks the
 // results half a second after the last key (announceResultsSoon). Qt repaints the labels.
+//
+// Qt behaviour relied on that Qt does not document, each with the test that fails if a Qt
+// release changes it (the tests run on Qt 6.4 and 6.8 alike):
+// - F10 hands QMenuBar's key filter what Alt pressed and released alone gives it, to enter the
+//   bar's keyboard mode (Form1_menubar.cpp): tst_desktop_look::menuBarFromTheKeys.
+// - The message box's label is found by its object name, "qt_msgbox_label", and widened within
+//   the box's own size limits (keepLinesWhole, Form1_platform.cpp):
+//   tst_desktop_look::textsStayWholeInTheFont, tst_result_menus::workingFitsAndIsCopiedWhole,
+//   tst_localisation::realDisclaimerBoxShowsTwoLinesAndOneButton.
+// - Fusion leaves a column of the item's height, 21 pixels at least, for a menu item's check
+//   mark (Form1_style.cpp): tst_appearance::menusMarkOnlyTheChosenItem.
+// - ResultLabel skips QLabel's focus-in, which would lay the text out as a document
+//   (Form1_result_label.cpp): tst_result_menus::resultsAreSelectedAndCopied.
+// - QLineEdit selects its text as a Tab focus arrives, which InputBox defers until the focus has
+//   arrived (Form1_controls.cpp): tst_accessibility::onlyBoxesAndLevelsSayTheResults.
+// - A box's accessible name is its buddy's caption (QAccessibleWidget with no name set):
+//   tst_accessibility::names.
+// - setTabOrder keeps Option1 at the head of the focus chain only while the placeholder option
+//   can still take the focus (Form1.cpp): tst_layout::tabOrderSkipsLabels.
 #pragma once
 
 #include "Form1_controls.h"

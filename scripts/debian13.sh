@@ -14,7 +14,6 @@ cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || exec sudo VENTRIMO_CACHE_DIR="${VENTRIMO_CACHE_DIR:-$HOME/.cache/ventrimo}" "$0" "$@"
 [ $# -gt 0 ] || set -- scripts/test.sh
 cache=${VENTRIMO_CACHE_DIR:-$HOME/.cache/ventrimo}
-root=$cache/debian13
 mkdir -p "$cache"
 
 # Runs a command inside ROOT, with /proc, /dev, /sys and a private /tmp mounted for it alone.
@@ -32,21 +31,28 @@ inside() { # ROOT COMMAND...
       LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" "$@"' inside "$at" "$@"
 }
 
-# The root, made or made anew under a lock, so that two runs at once make it once.
-key=$(cat scripts/deps.sh "$0" | sha256sum | cut -c1-16)
-exec 9>"$root.lock"
+# The root: Debian's minimal system with what deps.sh installs for the tests.
+make_root() { # FOLDER
+  mmdebstrap --quiet --variant=apt --include=ca-certificates,git,dbus-daemon \
+    trixie "$1" http://deb.debian.org/debian
+  cp scripts/deps.sh "$1/root/deps.sh"
+  inside "$1" /bin/sh -c 'dbus-uuidgen >/etc/machine-id && /root/deps.sh --test &&
+    apt-get clean && rm -rf /var/lib/apt/lists/* /root/deps.sh'
+}
+
+# Made once for each version of the package list and of the two functions above, under a lock,
+# so that two runs at once make it once.
+key=$(cat scripts/deps.sh <(declare -f make_root inside) | sha256sum | cut -c1-16)
+root=$cache/debian13-$key
+exec 9>"$cache/debian13.lock"
 flock 9
-if [ "$(cat "$root.key" 2>/dev/null)" != "$key" ]; then
+if [ ! -e "$root/.made" ]; then
   scripts/deps.sh --debian-root
   echo "Making the Debian 13 root in $root (once; some minutes)"
-  rm -rf "$root" "$root.new"
-  mmdebstrap --quiet --variant=apt --include=ca-certificates,git,dbus-daemon \
-    trixie "$root.new" http://deb.debian.org/debian
-  cp scripts/deps.sh "$root.new/root/deps.sh"
-  inside "$root.new" /bin/sh -c 'dbus-uuidgen >/etc/machine-id && /root/deps.sh --test &&
-    apt-get clean && rm -rf /var/lib/apt/lists/* /root/deps.sh'
+  rm -rf "$cache"/debian13-*
+  make_root "$root.new"
+  touch "$root.new/.made"
   mv "$root.new" "$root"
-  echo "$key" >"$root.key"
 fi
 flock -u 9
 
