@@ -199,7 +199,7 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 
 void Announcer::announce(const QString& sentence) {
     said = sentence;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && !defined(VENTRIMO_ANNOUNCE_BY_NOTIFICATION)
     QAccessibleAnnouncementEvent announcement(this, sentence);
     QAccessible::updateAccessibility(&announcement);
 #else

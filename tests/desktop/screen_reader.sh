@@ -58,7 +58,8 @@ echo 'import orca.debug; orca.debug.debugFile.reconfigure(line_buffering=True)' 
 log=$home/orca.log
 orca --debug-file="$log" >/dev/null 2>&1 &
 for _ in $(seq 150); do grep -q "SPEECH: Initialized" "$log" 2>/dev/null && break; sleep 0.2; done
-grep -q "factory: silent_speech" "$log" || { echo "FAIL: Orca is not silent" >&2; tail "$log"; exit 1; }
+grep -q "factory: silent_speech" "$log" ||
+  { echo "FAIL: Orca did not start with the silent speech server" >&2; tail "$log"; exit 1; }
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=en_US.UTF-8 "$program" &
 xdotool windowactivate --sync "$(xdotool search --sync --name '^Ventrimo$' | head -n1)"
 for _ in $(seq 100); do grep -q "radio button" "$log" && break; sleep 0.2; done
