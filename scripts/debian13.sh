@@ -3,10 +3,10 @@
 #
 # The root is made once from Debian's mirror by mmdebstrap, with everything scripts/deps.sh
 # installs for the tests there, and kept outside the repository (VENTRIMO_CACHE_DIR, default
-# ~/.cache/ventrimo); it is made anew when deps.sh or this script changes. Each run clones the
-# repository into the root, applies the work tree's uncommitted changes to tracked files, and
-# runs in a mount and PID namespace of its own, with its own /tmp: two runs at once, or a run
-# beside the user's desktop, see none of each other's processes or files.
+# ~/.cache/ventrimo); it is made anew when the package list or the way it is made changes. Each
+# run clones the repository into the root, applies the work tree's uncommitted changes to
+# tracked files, and runs in a mount and PID namespace of its own, with its own /tmp: two runs
+# at once, or a run beside the user's desktop, see none of each other's processes or files.
 #
 # Usage: scripts/debian13.sh [COMMAND [ARGUMENT...]]   (default: scripts/test.sh)
 set -euo pipefail

@@ -22,12 +22,12 @@ if [ -z "${VENTRIMO_OWN_PIDS:-}" ]; then
     exit 77
   }
   stand_in=$(mktemp -d)
-  cp "$(command -v sleep)" "$stand_in/orca" && "$stand_in/orca" 600 &
-  sleep 0.2
+  cp "$(command -v sleep)" "$stand_in/orca"
+  "$stand_in/orca" 600 &
   status=0
   VENTRIMO_OWN_PIDS=1 "${own[@]}" "$0" "$@" || status=$?
-  pgrep -f "^$stand_in/orca" >/dev/null || { echo "FAIL: an Orca this test did not start is gone" >&2; status=1; }
-  pkill -f "^$stand_in/orca" || true
+  kill $! || { echo "FAIL: an Orca this test did not start is gone" >&2; status=1; }
+  wait $! 2>/dev/null || true
   rm -rf "$stand_in"
   exit $status
 fi
